@@ -1,0 +1,67 @@
+// The main frame: title, command routing and the order of questions when closing.
+#include "app/main_frame.h"
+
+#include <string>
+
+#include "framework/handles.h"
+#include "framework/message_window.h"
+#include "framework/status_bar.h"
+#include "resources/resource_ids.h"
+#include "shell/message_layout.h"
+#include "shell/window_title.h"
+#include "view/editor_view.h"
+
+namespace kestrel {
+
+namespace {
+constexpr int kPathPane = 0;
+}
+
+MainFrame::MainFrame(EditorView& view, StatusBar& statusBar, MessageWindow& messages)
+    : view_(view), statusBar_(statusBar), messages_(messages) {}
+
+void MainFrame::PreRegisterClass(WNDCLASSEXA& windowClass) {
+    windowClass.hIcon = LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(IDI_KESTREL));
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+}
+
+void MainFrame::UpdateTitle() {
+    const std::string& path = view_.DocumentPath();
+    statusBar_.SetText(kPathPane, path.c_str());
+    SetWindowTextA(Handle(), FrameTitle(path).c_str());
+}
+
+int MainFrame::SaveState() { return 0; }
+
+bool MainFrame::CanClose() { return true; }
+
+bool MainFrame::RestorePlacement() { return false; }
+
+void MainFrame::OnClose() {
+    if (!CanClose()) {
+        return;
+    }
+    if (settingsChanged_) {
+        std::string caption(kProductName);
+        int answer = messages_.Show(Handle(), "Save settings?", caption.c_str(),
+                                    kStyleYesNoCancel | kStyleIconQuestion, nullptr,
+                                    kMessageTextColour, kMessageBackColour,
+                                    kMessageShadowColour);
+        if (answer == kResultCancel || answer == 0) {
+            return;
+        }
+    }
+    Destroy();
+}
+
+void MainFrame::OnCommand(WPARAM w, LPARAM) {
+    switch (LOWORD(w)) {
+    case IDM_EXIT:
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace kestrel

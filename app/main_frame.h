@@ -1,0 +1,37 @@
+// The program's top-level window: menu, title, command routing and the close questions.
+#pragma once
+
+#include "framework/frame_window.h"
+
+namespace kestrel {
+
+class EditorView;
+class MessageWindow;
+class StatusBar;
+
+class MainFrame : public FrameWindow {
+public:
+    MainFrame(EditorView& view, StatusBar& statusBar, MessageWindow& messages);
+
+    // Puts the document path into the path pane and the file name into the title.
+    void UpdateTitle();
+
+    // Set when an option was confirmed in a dialog; closing then asks "Save settings?".
+    void SetSettingsChanged() { settingsChanged_ = true; }
+    bool SettingsChanged() const { return settingsChanged_; }
+
+    void PreRegisterClass(WNDCLASSEXA& windowClass) override;
+    int SaveState() override;
+    void OnClose() override;
+    void OnCommand(WPARAM w, LPARAM l) override;
+    bool CanClose() override;
+    bool RestorePlacement() override;
+
+private:
+    EditorView& view_;
+    StatusBar& statusBar_;
+    MessageWindow& messages_;
+    bool settingsChanged_ = false;
+};
+
+} // namespace kestrel

@@ -1,0 +1,47 @@
+// Identifiers of every resource and menu command. Plain #defines, since the resource compiler
+// sees only preprocessor macros. Each group keeps to its own range.
+#pragma once
+
+// Images: the program icon, and the cursor shown over the text window's left margin.
+#define IDI_KESTREL 110
+#define IDI_MARGIN_CURSOR 32127
+
+// Menus and accelerator tables.
+#define IDR_MAIN_MENU 111
+#define IDR_ACCELERATORS 112
+
+// Controls.
+#define IDC_STATIC (-1)
+
+// Menu commands.
+#define IDM_SETTINGS 40001
+#define IDM_OPEN 40002
+#define IDM_SAVE 40003
+#define IDM_SAVE_AS 40004
+#define IDM_FILE_INFO 40005
+#define IDM_PRINT 40006
+#define IDM_PRINT_BLOCK 40007
+#define IDM_EXIT 40008
+#define IDM_CUT 40009
+#define IDM_COPY 40010
+#define IDM_PASTE 40011
+#define IDM_READ_BLOCK 40012
+#define IDM_WRITE_BLOCK 40014
+#define IDM_DELETE_BLOCK 40015
+#define IDM_RESTORE_LINE 40016
+#define IDM_GET_SPECIAL 40017
+#define IDM_WRITE_SPECIAL 40018
+#define IDM_FIND 40019
+#define IDM_FIND_NEXT 40020
+#define IDM_GOTO_LINE 40021
+#define IDM_TOGGLE_WINDOW_SIZE 40027
+#define IDM_FONT 40028
+#define IDM_PRINTER_FONT 40029
+#define IDM_PAGE_SETUP 40030
+#define IDM_ABOUT 40031
+#define IDM_TEXT_COLOURS 40032
+#define IDM_NEW 40033
+#define IDM_INSERT_DATE 40038
+#define IDM_KEYS 40039
+#define IDM_SELECTED_COLOURS 40040
+#define IDM_CHECK_UPDATES 40041

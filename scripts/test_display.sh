@@ -1,0 +1,62 @@
+# Sourced by test.sh: a private X display and a throwaway Wine prefix for the Windows tests.
+# Functions: StartTestDisplay BUILD_DIR, StopTestDisplay.
+
+FindFreeDisplay() {
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+            echo "$n"
+            return 0
+        fi
+    done
+    return 1
+}
+
+StartTestDisplay() {
+    local build="$1"
+    local n
+    n=$(FindFreeDisplay) || { echo "no free X display number" >&2; return 1; }
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X${n}" ] && break
+        sleep 0.1
+    done
+
+    export WINEPREFIX="$build/wineprefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win32
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the test Wine prefix (first time only)..."
+        wineboot -i >/dev/null 2>&1 </dev/null || true
+        wineserver -w
+    fi
+    # A virtual desktop lets Wine itself decide which window is active (no window manager
+    # here), and a crash must end the test instead of waiting on a dialog.
+    cat > "$build/test_prefix.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+REG
+    wine regedit /S "$(winepath -w "$build/test_prefix.reg" 2>/dev/null)" >/dev/null 2>&1 </dev/null || true
+    # One persistent server, detached from our pipes, so that no test waits for a lingering one.
+    wineserver -p </dev/null >/dev/null 2>&1
+}
+
+StopTestDisplay() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" >/dev/null 2>&1 || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
+}

@@ -1,0 +1,172 @@
+// A small Win32 console program that end-to-end tests run in the same Wine prefix as the
+// editor, to see what a user would see: which windows are up, their titles, status-bar texts.
+//
+//   observer wait-window CLASS TITLE TIMEOUT_MS   wait for a visible top-level window
+//                                                  ("-" as TITLE matches any); print its title
+//   observer wait-active CLASS TITLE TIMEOUT_MS   wait until that window is the active one
+//   observer wait-gone CLASS TIMEOUT_MS            wait until no such window is visible
+//   observer status PANE TIMEOUT_MS EXPECTED       wait until the frame's status pane shows
+//                                                  EXPECTED ("-" prints the text once)
+//   observer list                                  print every visible top-level window
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Search {
+    const char* className;
+    const char* title; // null: any
+    HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND hwnd, LPARAM l) {
+    auto* search = reinterpret_cast<Search*>(l);
+    char className[256] = "";
+    char title[512] = "";
+    GetClassNameA(hwnd, className, static_cast<int>(std::size(className)));
+    GetWindowTextA(hwnd, title, static_cast<int>(std::size(title)));
+    if (IsWindowVisible(hwnd) && std::strcmp(className, search->className) == 0 &&
+        (search->title == nullptr || std::strcmp(title, search->title) == 0)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTopLevel(const char* className, const char* title) {
+    Search search{className, title, nullptr};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM) {
+    if (IsWindowVisible(hwnd)) {
+        char className[256] = "";
+        char title[512] = "";
+        GetClassNameA(hwnd, className, static_cast<int>(std::size(className)));
+        GetWindowTextA(hwnd, title, static_cast<int>(std::size(title)));
+        std::printf("%s\t%s\n", className, title);
+    }
+    return TRUE;
+}
+
+// Reads a status pane of another process's status bar through memory of that process.
+bool ReadStatusPane(HWND bar, int pane, std::string& text) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(bar, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                 processId);
+    if (process == nullptr) {
+        return false;
+    }
+    const SIZE_T size = 1024;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    bool ok = false;
+    if (remote != nullptr) {
+        LRESULT info = SendMessageA(bar, SB_GETTEXTLENGTHA, pane, 0);
+        if (LOWORD(info) < size) {
+            SendMessageA(bar, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(remote));
+            char buffer[size] = "";
+            SIZE_T read = 0;
+            if (ReadProcessMemory(process, remote, buffer, size - 1, &read)) {
+                buffer[size - 1] = 0;
+                text = buffer;
+                ok = true;
+            }
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
+}
+
+int WaitWindow(const char* className, const char* title, int timeout) {
+    const char* wanted = std::strcmp(title, "-") == 0 ? nullptr : title;
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        if (HWND hwnd = FindTopLevel(className, wanted)) {
+            char text[512] = "";
+            GetWindowTextA(hwnd, text, static_cast<int>(std::size(text)));
+            std::printf("%s\n", text);
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout waiting for window %s \"%s\"\n", className, title);
+    return 1;
+}
+
+int WaitActive(const char* className, const char* title, int timeout) {
+    const char* wanted = std::strcmp(title, "-") == 0 ? nullptr : title;
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        HWND hwnd = FindTopLevel(className, wanted);
+        if (hwnd != nullptr && GetForegroundWindow() == hwnd) {
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout waiting for %s \"%s\" to be active\n", className, title);
+    return 1;
+}
+
+int WaitGone(const char* className, int timeout) {
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        if (FindTopLevel(className, nullptr) == nullptr) {
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout: window %s still up\n", className);
+    return 1;
+}
+
+int Status(int pane, int timeout, const char* expected) {
+    std::string text;
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        HWND frame = FindTopLevel("MainClass", nullptr);
+        HWND bar = frame != nullptr ? FindWindowExA(frame, nullptr, STATUSCLASSNAMEA, nullptr)
+                                    : nullptr;
+        if (bar != nullptr && ReadStatusPane(bar, pane, text)) {
+            if (std::strcmp(expected, "-") == 0) {
+                std::printf("%s\n", text.c_str());
+                return 0;
+            }
+            if (text == expected) {
+                return 0;
+            }
+        }
+        Sleep(50);
+    }
+    std::printf("status pane %d shows \"%s\", expected \"%s\"\n", pane, text.c_str(), expected);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string command = argc > 1 ? argv[1] : "";
+    if (command == "wait-window" && argc == 5) {
+        return WaitWindow(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if (command == "wait-active" && argc == 5) {
+        return WaitActive(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if (command == "wait-gone" && argc == 4) {
+        return WaitGone(argv[2], std::atoi(argv[3]));
+    }
+    if (command == "status" && argc == 5) {
+        return Status(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+    }
+    if (command == "list") {
+        EnumWindows(PrintWindow, 0);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: observer wait-window|wait-gone|status|list ...\n");
+    return 2;
+}
