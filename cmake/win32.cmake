@@ -42,8 +42,9 @@ file(GLOB KESTREL_WIN32_TESTS CONFIGURE_DEPENDS
     tests/framework/*_test.cpp tests/view/*_test.cpp tests/app/*_test.cpp
     tests/settings/registry_store_test.cpp)
 if(KESTREL_WIN32_TESTS)
+    # The tests' own dialog templates replace the program's resources in this executable.
     add_executable(win32_tests ${KESTREL_WIN32_TESTS} tests/framework/win32_test_main.cpp
-                   resources/kestrel.rc)
+                   tests/framework/framework_test.rc)
     target_link_libraries(win32_tests PRIVATE kestrel_win32 gtest)
     target_link_options(win32_tests PRIVATE ${KESTREL_STATIC_LINK})
     add_test(NAME wine.win32_tests COMMAND win32_tests --gtest_brief=1)
