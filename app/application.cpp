@@ -5,6 +5,8 @@
 #include "framework/busy_window.h"
 #include "framework/message_window.h"
 #include "framework/status_bar.h"
+#include "keys/key_table.h"
+#include "keys/menu_label.h"
 #include "resources/resource_ids.h"
 #include "shell/command_line.h"
 #include "shell/message_layout.h"
@@ -35,9 +37,20 @@ void ReportUnknownOptions(MessageWindow& messages, const CommandLine& line) {
 void LoadFirstDocument(EditorView& view, MainFrame& frame, const CommandLine& line) {
     if (!line.overlongPath.empty()) {
         // Too long for the path buffer: it cannot name a file that can be opened.
-        view.ShowMessage("Can't open file", line.overlongPath.c_str());
+        view.ShowMessage("Can't open file", line.overlongPath);
     }
+    view.NewDocument();
     frame.UpdateTitle();
+    view.UpdateStatePane();
+    view.PlaceCaret();
+}
+
+// Writes the keys bound to each labelled command into its menu item.
+void UpdateMenuTexts(HMENU menu, const KeyTable& table) {
+    for (const MenuLabel& label : MenuLabels()) {
+        std::string text = MenuItemText(label, table);
+        ModifyMenuA(menu, label.menuId, MF_BYCOMMAND | MF_STRING, label.menuId, text.c_str());
+    }
 }
 
 } // namespace
@@ -59,6 +72,10 @@ int RunKestrel(const char* commandLine, int showCmd) {
     static EditorView view(messages);
     static StatusBar statusBar;
     static MainFrame frame(view, statusBar, messages);
+    static KeyTable keyTable = KeyTable::Defaults();
+
+    view.Initialise(std::string(kProductName).c_str(), IDI_MARGIN_CURSOR);
+    view.SetStatusBar(&statusBar);
 
     statusBar.SetPaneCount(3);
     statusBar.AddPane(kPathPaneWidth, 0);
@@ -75,6 +92,8 @@ int RunKestrel(const char* commandLine, int showCmd) {
     if (!frame.Create(&view, &statusBar)) {
         return 0;
     }
+    UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);
+    view.SetKeyTable(keyTable.Data(), keyTable.Count());
     frame.Show(showCmd);
     LoadFirstDocument(view, frame, line);
     frame.LoadAccelerators(IDR_ACCELERATORS);

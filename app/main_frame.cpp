@@ -54,6 +54,15 @@ void MainFrame::OnClose() {
     Destroy();
 }
 
+bool MainFrame::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_EXITMENULOOP) {
+        // The menu loop swallowed the Alt key-up that opened the menu; without this every
+        // later key would reach the view with a phantom Alt.
+        view_.ClearModifiers();
+    }
+    return FrameWindow::OnOtherMessage(message, w, l);
+}
+
 void MainFrame::OnCommand(WPARAM w, LPARAM) {
     switch (LOWORD(w)) {
     case IDM_EXIT:

@@ -26,6 +26,7 @@ public:
     void OnCommand(WPARAM w, LPARAM l) override;
     bool CanClose() override;
     bool RestorePlacement() override;
+    bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
 
 private:
     EditorView& view_;

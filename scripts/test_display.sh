@@ -32,7 +32,7 @@ StartTestDisplay() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the test Wine prefix (first time only)..."
         wineboot -i >/dev/null 2>&1 </dev/null || true
-        wineserver -w
+        wineserver -w || true
     fi
     # A virtual desktop lets Wine itself decide which window is active (no window manager
     # here), and a crash must end the test instead of waiting on a dialog.
@@ -50,7 +50,7 @@ REGEDIT4
 REG
     wine regedit /S "$(winepath -w "$build/test_prefix.reg" 2>/dev/null)" >/dev/null 2>&1 </dev/null || true
     # One persistent server, detached from our pipes, so that no test waits for a lingering one.
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
 }
 
 StopTestDisplay() {

@@ -9,6 +9,7 @@ namespace kestrel {
 namespace {
 
 struct ButtonCase {
+    const char* name;
     std::uint32_t style;
     std::vector<std::string> texts;
     std::vector<int> lefts;
@@ -30,12 +31,14 @@ TEST_P(MessageButtons, StyleWordGivesTheButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     BoxTypes, MessageButtons,
-    ::testing::Values(ButtonCase{0x30, {"&Ok"}, {120}, {1}},
-                      ButtonCase{0x01, {"&Ok", "&Cancel"}, {80, 160}, {1, 2}},
-                      ButtonCase{0x24, {"&Yes", "&No"}, {80, 160}, {6, 7}},
-                      ButtonCase{0x123, {"&Yes", "&No", "&Cancel"}, {50, 120, 190}, {6, 7, 2}},
-                      ButtonCase{0x02, {"&Ok"}, {120}, {1}},   // abort/retry/ignore: as OK
-                      ButtonCase{0x05, {"&Ok"}, {120}, {1}})); // retry/cancel: as OK
+    ::testing::Values(ButtonCase{"Ok", 0x30, {"&Ok"}, {120}, {1}},
+                      ButtonCase{"OkCancel", 0x01, {"&Ok", "&Cancel"}, {80, 160}, {1, 2}},
+                      ButtonCase{"YesNo", 0x24, {"&Yes", "&No"}, {80, 160}, {6, 7}},
+                      ButtonCase{"YesNoCancel", 0x123, {"&Yes", "&No", "&Cancel"},
+                                 {50, 120, 190}, {6, 7, 2}},
+                      ButtonCase{"AbortRetryIgnoreAsOk", 0x02, {"&Ok"}, {120}, {1}},
+                      ButtonCase{"RetryCancelAsOk", 0x05, {"&Ok"}, {120}, {1}}),
+    [](const ::testing::TestParamInfo<ButtonCase>& info) { return info.param.name; });
 
 TEST(MessageFocus, DefaultButtonBitsPickTheStartingButton) {
     EXPECT_EQ(InitialFocusIndex(0x23, 3), 0);

@@ -1,0 +1,51 @@
+// The editable text window: owns the document's line store, reads lines from it, keeps the
+// caret line in its edit buffer, and shows an insert or overwrite caret while it has the focus.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "document/document_listener.h"
+#include "document/line_store.h"
+#include "view/text_window.h"
+
+namespace kestrel {
+
+class EditWindow : public TextWindow, protected DocumentListener {
+public:
+    EditWindow();
+
+    std::int32_t GetLineText(std::int32_t line, char* buffer, std::size_t size) const override;
+    std::int32_t GetLineLength(std::int32_t line) const override;
+    void LoadCurrentLine() override;
+    int StoreCurrentLine() override;
+    void OnSetFocus() override;
+    void OnKillFocus() override;
+
+    // Puts the view at the top of an empty line table: marks, offset, top line and caret to 0,
+    // the block hidden. False when the line table cannot be created.
+    bool ResetLines();
+    // An empty, unmodified document of one line.
+    bool NewDocument();
+    // Changes the size of the caret line's buffer (only while the document is one line).
+    bool SetLineLength(std::int32_t lineLength);
+    // Recreates the caret in the shape of the current mode (insert: a bar, overwrite: a cell).
+    void RecreateCaret();
+
+    LineStore& Store() { return store_; }
+    const LineStore& Store() const { return store_; }
+
+    // A failure the user must see; the plain window uses the system's warning box.
+    virtual void ShowMessage(std::string_view text, std::string_view detail);
+    // The document changed; sets the modified flag.
+    virtual void OnLineChanged();
+
+protected:
+    void OnLineCountChanged(std::int32_t count) override;
+
+private:
+    LineStore store_;
+    bool hasCaret_ = false;
+};
+
+} // namespace kestrel

@@ -1,0 +1,319 @@
+// The text window: off-screen rendering, scroll bars, wheel, keys and the caret cell.
+#include "view/text_window.h"
+
+#include "commands/built_in_scroll_keys.h"
+#include "keys/key_sequence.h"
+
+namespace kestrel {
+
+namespace {
+
+bool classRegistered = false;
+
+ScrollCode ToScrollCode(int code) { return static_cast<ScrollCode>(code); }
+
+} // namespace
+
+TextWindow::TextWindow() {
+    style_ = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL;
+    SetKeyTable(BuiltInScrollKeys().data(), BuiltInScrollKeys().size());
+}
+
+TextWindow::~TextWindow() = default;
+
+void TextWindow::Initialise(const char* caption, int marginCursorId) {
+    caption_ = caption != nullptr ? caption : "";
+    marginCursorId_ = marginCursorId;
+    SetKeyTable(BuiltInScrollKeys().data(), BuiltInScrollKeys().size());
+}
+
+bool TextWindow::RegisterWindowClass() {
+    WNDCLASSEXA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.hInstance = ProgramInstance();
+    windowClass.hbrBackground = nullptr;
+    windowClass.lpszClassName = "TextWndClass";
+    return RegisterOnce(windowClass, classRegistered);
+}
+
+bool TextWindow::Create(HWND parent, HMENU menuOrId, const char* text, int x, int y, int width,
+                        int height) {
+    if (!CreateChild("TextWndClass", parent, menuOrId, text, x, y, width, height)) {
+        return false;
+    }
+    marginCursor_ = LoadCursorA(ProgramInstance(), MAKEINTRESOURCEA(marginCursorId_));
+    ibeamCursor_ = LoadCursorA(nullptr, IDC_IBEAM);
+    return true;
+}
+
+bool TextWindow::OnCreate() {
+    WindowDc screen(Handle());
+    memoryDc_.Reset(CreateCompatibleDC(screen.Get()));
+    // As large as the screen, so that no client size ever needs a new surface.
+    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), GetSystemMetrics(SM_CXSCREEN),
+                                         GetSystemMetrics(SM_CYSCREEN)));
+    if (memoryDc_.Get() == nullptr || bitmap_.Get() == nullptr) {
+        return false;
+    }
+    initialBitmap_ = SelectObject(memoryDc_.Get(), bitmap_.Get());
+    initialFont_ = GetCurrentObject(memoryDc_.Get(), OBJ_FONT);
+    ApplyFont(nullptr);
+    SetTextColour(GetSysColor(COLOR_WINDOWTEXT));
+    SetBackgroundColour(GetSysColor(COLOR_WINDOW));
+    SetSelectedColours(GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
+    RECT all{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    FillRect(memoryDc_.Get(), &all, backgroundBrush_.Get());
+    view_.SetBlock({}, {});
+    view_.SetTabSize(kInitialTabSize);
+    return true;
+}
+
+void TextWindow::OnDestroy() {
+    // Put the surface's first objects back before the font and bitmap can be deleted.
+    if (memoryDc_.Get() != nullptr) {
+        if (initialFont_ != nullptr) {
+            SelectObject(memoryDc_.Get(), initialFont_);
+        }
+        if (initialBitmap_ != nullptr) {
+            SelectObject(memoryDc_.Get(), initialBitmap_);
+        }
+    }
+    memoryDc_.Reset();
+    bitmap_.Reset();
+    backgroundBrush_.Reset();
+    font_.Reset();
+}
+
+void TextWindow::ApplyFont(HFONT font) {
+    if (memoryDc_.Get() == nullptr) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+        return;
+    }
+    if (font == nullptr) {
+        SelectObject(memoryDc_.Get(), GetStockObject(SYSTEM_FIXED_FONT));
+        font_.Reset();
+    } else {
+        SelectObject(memoryDc_.Get(), font);
+        font_.Reset(font);
+    }
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(memoryDc_.Get(), &metrics);
+    view_.SetFontMetrics(metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading);
+}
+
+void TextWindow::SetBackgroundColour(COLORREF colour) {
+    backColour_ = colour;
+    if (memoryDc_.Get() != nullptr) {
+        SetBkColor(memoryDc_.Get(), colour);
+    }
+    backgroundBrush_.Reset(CreateSolidBrush(colour));
+}
+
+void TextWindow::SetTextColour(COLORREF colour) {
+    textColour_ = colour;
+    if (memoryDc_.Get() != nullptr) {
+        SetTextColor(memoryDc_.Get(), colour);
+    }
+}
+
+void TextWindow::SetSelectedColours(COLORREF text, COLORREF background) {
+    selectedTextColour_ = text;
+    selectedBackColour_ = background;
+}
+
+void TextWindow::SetHorizontalBarHidden(bool hidden) {
+    view_.SetHorizontalBarHidden(hidden);
+    UpdateLayout();
+}
+
+void TextWindow::UpdateLayout() {
+    view_.UpdateLayout();
+    if (Handle() == nullptr) {
+        return;
+    }
+    SetScrollRange(Handle(), SB_HORZ, 0, view_.HorizontalScrollMax(), FALSE);
+    SetScrollPos(Handle(), SB_HORZ, view_.HorizontalOffset(), TRUE);
+}
+
+void TextWindow::ApplyVerticalRange() {
+    if (Handle() == nullptr) {
+        return;
+    }
+    SetScrollRange(Handle(), SB_VERT, 0, view_.VerticalMax(), FALSE);
+    SetScrollPos(Handle(), SB_VERT, view_.TopLine(), TRUE);
+}
+
+void TextWindow::SetKeyTable(const KeyBinding* bindings, std::size_t count) {
+    keys_ = bindings;
+    keyCount_ = bindings != nullptr ? count : 0;
+}
+
+void TextWindow::OnSize(WPARAM, LPARAM l) {
+    view_.SetClientSize(LOWORD(l), HIWORD(l));
+    UpdateLayout();
+    Repaint();
+}
+
+void TextWindow::Repaint() {
+    if (!view_.BeginRepaint() || memoryDc_.Get() == nullptr) {
+        return;
+    }
+    DrawRows();
+    Present();
+}
+
+void TextWindow::DrawRows() {
+    HDC dc = memoryDc_.Get();
+    RECT client{0, 0, view_.ClientWidth(), view_.ClientHeight()};
+    FillRect(dc, &client, backgroundBrush_.Get());
+    plan_.Build(view_, *this);
+    SetTextColor(dc, textColour_);
+    SetBkColor(dc, backColour_);
+    for (const PaintRow& row : plan_.Rows()) {
+        if (!row.text.empty()) {
+            TextOutA(dc, plan_.TextLeft(), row.top, row.text.data(),
+                     static_cast<int>(row.text.size()));
+        }
+    }
+    if (!plan_.DrawsBlock()) {
+        return;
+    }
+    BrushObject selection(CreateSolidBrush(selectedBackColour_));
+    SetTextColor(dc, selectedTextColour_);
+    SetBkColor(dc, selectedBackColour_);
+    for (const PaintRow& row : plan_.Rows()) {
+        const RowBlock& block = row.block;
+        if (!block.covered) {
+            continue;
+        }
+        if (block.fillsToRightEdge) {
+            RECT fill{block.fillLeft, row.top, block.fillRight, row.top + plan_.RowHeight()};
+            FillRect(dc, &fill, selection.Get());
+        }
+        if (block.columnCount > 0) {
+            TextOutA(dc, block.textLeft, row.top, row.text.data() + block.firstColumn,
+                     block.columnCount);
+        }
+    }
+    SetTextColor(dc, textColour_);
+    SetBkColor(dc, backColour_);
+}
+
+void TextWindow::Present() {
+    WindowDc screen(Handle());
+    HideCaret(Handle());
+    BitBlt(screen.Get(), 0, 0, view_.ClientWidth(), view_.ClientHeight(), memoryDc_.Get(), 0, 0,
+           SRCCOPY);
+    ShowCaret(Handle());
+}
+
+void TextWindow::OnPaint() {
+    PaintScope paint(Handle());
+    const RECT& damaged = paint.Damaged();
+    if (memoryDc_.Get() != nullptr) {
+        BitBlt(paint.Dc(), damaged.left, damaged.top, damaged.right - damaged.left,
+               damaged.bottom - damaged.top, memoryDc_.Get(), damaged.left, damaged.top,
+               SRCCOPY);
+    }
+}
+
+void TextWindow::ResumePainting() {
+    if (view_.ResumePainting()) {
+        Repaint();
+    }
+}
+
+void TextWindow::Host::SetVerticalScrollPosition(std::int32_t position) {
+    SetScrollPos(window_.Handle(), SB_VERT, position, TRUE);
+}
+
+void TextWindow::Host::SetHorizontalScrollPosition(std::int32_t position) {
+    SetScrollPos(window_.Handle(), SB_HORZ, position, TRUE);
+}
+
+void TextWindow::ScrollVertical(int code, int position) {
+    view_.ScrollVertical(ToScrollCode(code), position, host_);
+}
+
+void TextWindow::ScrollHorizontal(int code, int position) {
+    view_.ScrollHorizontal(ToScrollCode(code), position, host_);
+}
+
+void TextWindow::OnVScroll(WPARAM w, LPARAM) {
+    int code = LOWORD(w);
+    int position = HIWORD(w);
+    if (code == SB_THUMBTRACK) {
+        // The 32-bit tracking position, since the message carries only 16 bits.
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_TRACKPOS;
+        if (GetScrollInfo(Handle(), SB_VERT, &info)) {
+            position = info.nTrackPos;
+        }
+    }
+    ScrollVertical(code, position);
+}
+
+void TextWindow::OnHScroll(WPARAM w, LPARAM) { ScrollHorizontal(LOWORD(w), HIWORD(w)); }
+
+void TextWindow::OnMouseWheel(WPARAM w, LPARAM) {
+    view_.Wheel(static_cast<short>(HIWORD(w)), host_);
+}
+
+void TextWindow::ScrollLineUp() { SendMessageA(Handle(), WM_VSCROLL, SB_LINEUP, 0); }
+void TextWindow::ScrollLineDown() { SendMessageA(Handle(), WM_VSCROLL, SB_LINEDOWN, 0); }
+void TextWindow::ScrollPageUp() { SendMessageA(Handle(), WM_VSCROLL, SB_PAGEUP, 0); }
+void TextWindow::ScrollPageDown() { SendMessageA(Handle(), WM_VSCROLL, SB_PAGEDOWN, 0); }
+void TextWindow::ScrollToTop() { SendMessageA(Handle(), WM_VSCROLL, SB_TOP, 0); }
+void TextWindow::ScrollToBottom() { SendMessageA(Handle(), WM_VSCROLL, SB_BOTTOM, 0); }
+
+void TextWindow::HandleKeyDown(WPARAM w) {
+    std::optional<KeyCode> key = modifiers_.KeyDown(static_cast<std::uint32_t>(w) & 0xFFFF);
+    if (!key) {
+        return;
+    }
+    KeyLookup lookup = KeySequence::Shared().Press(*key, keys_, keyCount_);
+    if (lookup.outcome == KeyOutcome::Fired) {
+        RunCommand(lookup.command);
+    }
+}
+
+void TextWindow::OnKeyDown(WPARAM w, LPARAM) { HandleKeyDown(w); }
+void TextWindow::OnSysKeyDown(WPARAM w, LPARAM) { HandleKeyDown(w); }
+void TextWindow::OnKeyUp(WPARAM w, LPARAM) { modifiers_.KeyUp(static_cast<std::uint32_t>(w)); }
+void TextWindow::OnSysKeyUp(WPARAM w, LPARAM) { modifiers_.KeyUp(static_cast<std::uint32_t>(w)); }
+
+void TextWindow::OnSetFocus() { modifiers_.SaveAndClear(); }
+void TextWindow::OnKillFocus() { modifiers_.SaveAndClear(); }
+
+bool TextWindow::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_SETCURSOR && LOWORD(l) == HTCLIENT) {
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(Handle(), &point);
+        HCURSOR cursor = point.x < view_.LeftMargin() && marginCursor_ != nullptr
+                             ? marginCursor_
+                             : ibeamCursor_;
+        SetCursor(cursor);
+        return true;
+    }
+    return Window::OnOtherMessage(message, w, l);
+}
+
+void TextWindow::LoadCurrentLine() {}
+
+int TextWindow::StoreCurrentLine() { return 0; }
+
+void TextWindow::PlaceCaret() {
+    PixelPoint caret = view_.CaretPosition();
+    SetCaretPos(caret.x, caret.y);
+}
+
+void TextWindow::RunCommand(std::int32_t command) {
+    ScrollCode code = BuiltInScrollCode(command);
+    SendMessageA(Handle(), WM_VSCROLL, static_cast<WPARAM>(code), 0);
+}
+
+} // namespace kestrel

@@ -1,0 +1,139 @@
+// The framework's text view: shows lines in one fixed-pitch font from an off-screen surface,
+// keeps a caret cell, scrolls in whole lines and columns, and turns key-downs into keystrokes
+// for its key table. Reads text only through GetLineText and GetLineLength.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "commands/line_source.h"
+#include "commands/paint_plan.h"
+#include "commands/text_view_host.h"
+#include "commands/text_view_state.h"
+#include "framework/handles.h"
+#include "framework/window.h"
+#include "keys/key_binding.h"
+#include "keys/modifier_state.h"
+
+namespace kestrel {
+
+class TextWindow : public Window, public LineSource {
+public:
+    TextWindow();
+    ~TextWindow() override;
+
+    // Before creation: the caption of the window's own messages and the resource id of the
+    // cursor shown over the left margin. Points the window at its built-in scroll keys.
+    void Initialise(const char* caption, int marginCursorId);
+
+    bool Create(HWND parent, HMENU menuOrId, const char* text, int x, int y, int width,
+                int height) override;
+    bool RegisterWindowClass() override;
+    bool OnCreate() override;
+    void OnDestroy() override;
+    void OnSize(WPARAM w, LPARAM l) override;
+    void OnPaint() override;
+    void OnVScroll(WPARAM w, LPARAM l) override;
+    void OnHScroll(WPARAM w, LPARAM l) override;
+    void OnMouseWheel(WPARAM w, LPARAM l) override;
+    void OnKeyDown(WPARAM w, LPARAM l) override;
+    void OnSysKeyDown(WPARAM w, LPARAM l) override;
+    void OnKeyUp(WPARAM w, LPARAM l) override;
+    void OnSysKeyUp(WPARAM w, LPARAM l) override;
+    void OnSetFocus() override;
+    void OnKillFocus() override;
+    bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
+
+    // Copies the caret line into its edit buffer; nothing in a bare text window.
+    virtual void LoadCurrentLine();
+    // Writes the caret line's edit buffer back; returns its length. Nothing here.
+    virtual int StoreCurrentLine();
+    // Moves the system caret to the caret cell.
+    virtual void PlaceCaret();
+    // Runs the command a key binding names. The built-in table's commands are scroll steps.
+    virtual void RunCommand(std::int32_t command);
+
+    // Renders the visible page off screen and copies it to the window in one go.
+    void Repaint();
+    // Ends a suspension of painting and renders once if anything asked for it meanwhile.
+    void ResumePainting();
+    void ScrollVertical(int code, int position);
+    void ScrollHorizontal(int code, int position);
+    void ScrollLineUp();
+    void ScrollLineDown();
+    void ScrollPageUp();
+    void ScrollPageDown();
+    void ScrollToTop();
+    void ScrollToBottom();
+    // Takes the font (or the stock fixed font for null) and its metrics. The window owns it.
+    void ApplyFont(HFONT font);
+    void SetBackgroundColour(COLORREF colour);
+    void SetTextColour(COLORREF colour);
+    void SetSelectedColours(COLORREF text, COLORREF background);
+    void SetHorizontalBarHidden(bool hidden);
+    void SetWheelLines(int lines) { view_.SetWheelLines(lines); }
+    void SetTabSize(int tabSize) { view_.SetTabSize(tabSize); }
+    // Visible columns and lines from the client size, then the horizontal range.
+    void UpdateLayout();
+    // The bindings keys are looked up in. Not copied: they must outlive their use here.
+    void SetKeyTable(const KeyBinding* bindings, std::size_t count);
+    // After a menu was worked from the keyboard: the menu loop swallowed the Alt key-up, so the
+    // modifier flags are put aside as on a focus change.
+    void ClearModifiers() { modifiers_.SaveAndClear(); }
+
+    TextViewState& View() { return view_; }
+    const TextViewState& View() const { return view_; }
+    const ModifierState& Modifiers() const { return modifiers_; }
+    HDC SurfaceDc() const { return memoryDc_.Get(); }
+    const std::string& Caption() const { return caption_; }
+
+protected:
+    // Sets the vertical scroll range from the view state's line count.
+    void ApplyVerticalRange();
+    ModifierState& MutableModifiers() { return modifiers_; }
+
+private:
+    // Lets the window-free scroll rules call back into this window.
+    class Host : public TextViewHost {
+    public:
+        explicit Host(TextWindow& window) : window_(window) {}
+        void StoreCurrentLine() override { window_.StoreCurrentLine(); }
+        void LoadCurrentLine() override { window_.LoadCurrentLine(); }
+        void Repaint() override { window_.Repaint(); }
+        void PlaceCaret() override { window_.PlaceCaret(); }
+        void SetVerticalScrollPosition(std::int32_t position) override;
+        void SetHorizontalScrollPosition(std::int32_t position) override;
+
+    private:
+        TextWindow& window_;
+    };
+
+    void HandleKeyDown(WPARAM w);
+    void DrawRows();
+    void Present();
+
+    TextViewState view_;
+    Host host_{*this};
+    PaintPlan plan_;
+    ModifierState modifiers_;
+    const KeyBinding* keys_ = nullptr; // not owned
+    std::size_t keyCount_ = 0;
+
+    OwnedDc memoryDc_;        // off-screen surface, the size of the screen
+    BitmapObject bitmap_;
+    HGDIOBJ initialBitmap_ = nullptr;
+    HGDIOBJ initialFont_ = nullptr;
+    BrushObject backgroundBrush_;
+    FontObject font_;         // null: the stock fixed font is in use
+    COLORREF textColour_ = 0;
+    COLORREF backColour_ = 0;
+    COLORREF selectedTextColour_ = 0;
+    COLORREF selectedBackColour_ = 0;
+
+    std::string caption_;
+    int marginCursorId_ = 0;
+    HCURSOR marginCursor_ = nullptr;
+    HCURSOR ibeamCursor_ = nullptr;
+};
+
+} // namespace kestrel
