@@ -1,0 +1,250 @@
+// The line store: line records, the caret line's buffer and how edits are written back.
+#include "document/line_store.h"
+
+#include <cstring>
+#include <functional>
+
+#include "document/document_listener.h"
+#include "document/text_columns.h"
+
+namespace kestrel {
+
+LineStore::LineStore() {
+    currentLine_.Resize(kInitialLineLength);
+}
+
+// ---- Reading lines ----------------------------------------------------------------------------
+
+std::int32_t LineStore::GetLineText(std::int32_t line, char* buffer, std::size_t size) const {
+    if (size == 0) {
+        return 0;
+    }
+    std::string_view text = LineView(line);
+    std::size_t n = text.size() < size - 1 ? text.size() : size - 1;
+    if (n > 0) {
+        std::memcpy(buffer, text.data(), n);
+    }
+    buffer[n] = '\0';
+    return static_cast<std::int32_t>(n);
+}
+
+std::int32_t LineStore::GetLineLength(std::int32_t line) const {
+    if (IsCaretLine(line)) {
+        return currentLine_.Length();
+    }
+    return InDocument(line) ? lines_[line].length : 0;
+}
+
+LineRecord LineStore::Record(std::int32_t line) const {
+    return InDocument(line) ? lines_[line] : LineRecord{nullptr, 0};
+}
+
+std::string_view LineStore::LineView(std::int32_t line) const {
+    if (IsCaretLine(line)) {
+        return currentLine_.View();
+    }
+    if (!InDocument(line) || lines_[line].length <= 0) {
+        return {};
+    }
+    const LineRecord& record = lines_[line];
+    return {record.text, static_cast<std::size_t>(record.length)};
+}
+
+// ---- The caret line ---------------------------------------------------------------------------
+
+void LineStore::LoadCurrentLine() {
+    if (InDocument(caretLine_) && lines_[caretLine_].length > 0) {
+        const LineRecord& record = lines_[caretLine_];
+        currentLine_.Assign({record.text, static_cast<std::size_t>(record.length)});
+    } else {
+        currentLine_.Clear();
+    }
+    flags_.currentLineChanged = false;
+}
+
+std::int32_t LineStore::StoreCurrentLine() {
+    std::int32_t length = currentLine_.Length();
+    if (!flags_.currentLineChanged) {
+        return length;
+    }
+    flags_.currentLineChanged = false;
+    if (!InDocument(caretLine_)) {
+        return length;
+    }
+    LineRecord& record = lines_[caretLine_];
+    if (record.length != 0 && record.length >= length) {
+        // The leftover tail of the old text is simply abandoned.
+        CopyBounded(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
+        record.length = length;
+    } else {
+        // An empty line always gets new storage: its pointer may sit on a line end inside the
+        // file buffer, with no room behind it.
+        char* text = arena_.ArenaAlloc(static_cast<std::size_t>(length) + 1);
+        if (text != nullptr) {
+            std::memcpy(text, currentLine_.Data(), static_cast<std::size_t>(length) + 1);
+            record.text = text;
+            record.length = length;
+        } else {
+            if (listener_ != nullptr) {
+                listener_->ShowMessage(kOutOfMemoryText, "");
+            }
+            flags_.readOnly = true;
+            // The edit is lost; the buffer shows what is really stored, so that nothing on
+            // screen suggests text that a save would not write.
+            LoadCurrentLine();
+            length = currentLine_.Length();
+        }
+    }
+    OnLineChanged();
+    return length;
+}
+
+// ---- Whole lines ------------------------------------------------------------------------------
+
+void LineStore::ClearRecords(std::int32_t from, std::int32_t to) {
+    if (to > from) {
+        std::memset(static_cast<void*>(lines_.Elements() + from), 0,
+                    static_cast<std::size_t>(to - from) * sizeof(LineRecord));
+    }
+}
+
+bool LineStore::ResetLines() {
+    caretLine_ = 0;
+    if (lines_.Elements() != nullptr) {
+        ClearRecords(0, lines_.Capacity());
+    } else if (!lines_.Create(kInitialLineCapacity, kLineGrowthStep)) {
+        lineCount_ = 0;
+        return false;
+    }
+    lineCount_ = 0;
+    AdjustLineCount(0);
+    return true;
+}
+
+bool LineStore::NewDocument() {
+    if (!ResetLines()) {
+        return false;
+    }
+    // Set directly: the listener has just heard of the reset and needs no second notice.
+    lineCount_ = 1;
+    currentLine_.Clear();
+    flags_.modified = false;
+    flags_.currentLineChanged = false;
+    return true;
+}
+
+void LineStore::AdjustLineCount(std::int32_t delta) {
+    lineCount_ += delta;
+    if (listener_ != nullptr) {
+        listener_->OnLineCountChanged(lineCount_);
+    }
+}
+
+bool LineStore::GrowLineTable() {
+    lines_.Grow();
+    return lines_.Capacity() != lineCount_;
+}
+
+bool LineStore::InsertLines(std::int32_t index, std::int32_t n) {
+    if (index < 0 || index > lineCount_ || n < 1 || lines_.Elements() == nullptr ||
+        lineCount_ > INT32_MAX - n) {
+        return false;
+    }
+    while (lineCount_ + n >= lines_.Capacity()) {
+        if (!lines_.Grow()) {
+            return false;
+        }
+    }
+    LineRecord* records = lines_.Elements();
+    std::memmove(static_cast<void*>(records + index + n), records + index,
+                 static_cast<std::size_t>(lineCount_ - index) * sizeof(LineRecord));
+    ClearRecords(index, index + n);
+    AdjustLineCount(n);
+    return true;
+}
+
+void LineStore::DeleteLines(std::int32_t index, std::int32_t n) {
+    if (index < 0 || index >= lineCount_ || n < 1) {
+        return;
+    }
+    if (n > lineCount_ - index) {
+        n = lineCount_ - index;
+    }
+    LineRecord* records = lines_.Elements();
+    std::memmove(static_cast<void*>(records + index), records + index + n,
+                 static_cast<std::size_t>(lineCount_ - index - n) * sizeof(LineRecord));
+    // Vacated records behind the last line hold nothing stale.
+    ClearRecords(lineCount_ - n, lineCount_);
+    AdjustLineCount(-n);
+}
+
+void LineStore::OnLineChanged() {
+    flags_.modified = true;
+    if (listener_ != nullptr) {
+        listener_->OnLineChanged();
+    }
+}
+
+// ---- Loading ----------------------------------------------------------------------------------
+
+bool LineStore::BeginLoad() {
+    arena_.ArenaFreeAll();
+    flags_.modified = false;
+    flags_.currentLineChanged = false;
+    return ResetLines();
+}
+
+bool LineStore::AppendLine(const char* text, std::int32_t length) {
+    if (length < 0 || lineCount_ >= lines_.Capacity()) {
+        return false;
+    }
+    char* fileText = FileBufferText(text, length);
+    if (fileText == nullptr) {
+        return false;
+    }
+    lines_[lineCount_] = LineRecord{fileText, length};
+    ++lineCount_;
+    if (lineCount_ == lines_.Capacity()) {
+        return GrowLineTable();
+    }
+    return true;
+}
+
+char* LineStore::FileBufferText(const char* text, std::int32_t length) {
+    char* data = fileBuffer_.Data();
+    if (data == nullptr) {
+        return nullptr;
+    }
+    const char* end = data + fileBuffer_.Length();
+    std::less_equal<const char*> notAfter;
+    if (!notAfter(data, text) || !notAfter(text, end) ||
+        static_cast<std::size_t>(end - text) < static_cast<std::size_t>(length)) {
+        return nullptr;
+    }
+    return data + (text - data);
+}
+
+// ---- Settings and state -----------------------------------------------------------------------
+
+bool LineStore::SetLineLength(std::int32_t lineLength) {
+    if (lineLength < kMinLineLength || lineLength > kMaxLineLength) {
+        return false;
+    }
+    return currentLine_.Resize(lineLength);
+}
+
+// ---- Block ------------------------------------------------------------------------------------
+
+bool HasBlock(const TextPos& begin, const TextPos& end, const LineStore& store) {
+    std::int32_t lines = store.LineCount();
+    if (begin.line < 0 || begin.line >= lines || end.line < begin.line || end.line >= lines) {
+        return false;
+    }
+    if (begin.index < 0 || begin.index > store.GetLineLength(begin.line) || end.index < 0 ||
+        end.index > store.GetLineLength(end.line)) {
+        return false;
+    }
+    return end.line > begin.line || begin.index < end.index;
+}
+
+} // namespace kestrel

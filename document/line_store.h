@@ -1,0 +1,146 @@
+// The open document in memory: a table of line records pointing into the file buffer or the text
+// arena, plus the caret line's editable copy and the document flags. Window-free; the view owns
+// one and hears about changes through a DocumentListener.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "document/current_line_buffer.h"
+#include "document/file_buffer.h"
+#include "document/grow_array.h"
+#include "document/line_record.h"
+#include "document/text_arena.h"
+#include "document/text_pos.h"
+
+namespace kestrel {
+
+class DocumentListener;
+
+inline constexpr char kOutOfMemoryText[] = "Out of memory";
+
+// Document flags; each one is plain state that the commands, the loader and the settings read
+// and write directly.
+struct DocumentFlags {
+    bool modified = false;           // a line was stored or lines changed since load or save
+    bool currentLineChanged = false; // the current-line buffer differs from its line record
+    bool readOnly = false;           // editing commands refuse to change text
+    bool unixMode = false;           // lines are saved with LF alone
+    bool removeTrailingBlanks = false;
+    bool overwriteMode = false;      // typing replaces the character under the caret
+};
+
+class LineStore {
+public:
+    static constexpr std::int32_t kInitialLineCapacity = 5000;
+    static constexpr std::int32_t kLineGrowthStep = 500;
+    // `linelength` of a store whose settings have not been applied yet.
+    static constexpr std::int32_t kInitialLineLength = 2048;
+    // Range of `linelength`; at the top a stored line plus its terminator still fits one arena
+    // block.
+    static constexpr std::int32_t kMinLineLength = 256;
+    static constexpr std::int32_t kMaxLineLength = 8192;
+
+    LineStore();
+    LineStore(const LineStore&) = delete;
+    LineStore& operator=(const LineStore&) = delete;
+
+    // The listener is not owned; null silences the store.
+    void SetListener(DocumentListener* listener) { listener_ = listener; }
+
+    // ---- Reading lines --------------------------------------------------------------------
+    // Copies the line into `buffer` (`size` bytes), NUL-terminated and cut to fit. The caret
+    // line is read from the current-line buffer. A line outside the document reads as empty.
+    // Returns the characters copied.
+    std::int32_t GetLineText(std::int32_t line, char* buffer, std::size_t size) const;
+    // Stored length of the line (for the caret line, the current-line buffer's); 0 outside the
+    // document.
+    std::int32_t GetLineLength(std::int32_t line) const;
+    // The line's text without copying, valid until the line or the caret line is next changed.
+    std::string_view LineView(std::int32_t line) const;
+    // The line's record as stored (stale for the caret line while current-line-changed is set);
+    // a null, empty record outside the document. A first record with a null text pointer means
+    // no file was loaded.
+    LineRecord Record(std::int32_t line) const;
+
+    // ---- The caret line -------------------------------------------------------------------
+    // Which line the current-line buffer belongs to; the view sets it as the caret moves.
+    void SetCaretLine(std::int32_t line) { caretLine_ = line; }
+    std::int32_t CaretLine() const { return caretLine_; }
+    // Copies the caret line's record into the current-line buffer and clears current-line-changed.
+    void LoadCurrentLine();
+    // Writes a changed current-line buffer back into the caret line's record: in place when the
+    // old text was not empty and not shorter, otherwise into new arena storage. When the arena
+    // is exhausted it reports "Out of memory", makes the document read only and puts the old
+    // text back into the buffer. A changed line ends with current-line-changed clear and
+    // OnLineChanged called. Returns the buffer's length afterwards.
+    std::int32_t StoreCurrentLine();
+    CurrentLineBuffer& CurrentLine() { return currentLine_; }
+    const CurrentLineBuffer& CurrentLine() const { return currentLine_; }
+
+    // ---- Whole lines ----------------------------------------------------------------------
+    // Zeroes every record (creating the table on first use, false if that fails), puts the
+    // caret on line 0 and sets the line count to 0 through AdjustLineCount.
+    bool ResetLines();
+    // ResetLines, then one empty line, an empty current-line buffer, and not modified.
+    bool NewDocument();
+    // Adds `delta` to the line count and tells the listener.
+    void AdjustLineCount(std::int32_t delta);
+    // Grows the table by one step; true when the capacity now differs from the line count.
+    bool GrowLineTable();
+    // Opens n empty lines at `index` (0 to the line count), growing the table as needed so a
+    // spare record remains. False, changing nothing, when the table cannot grow.
+    bool InsertLines(std::int32_t index, std::int32_t n);
+    // Removes n lines from `index` (cut to the lines that exist). Their text is not freed.
+    void DeleteLines(std::int32_t index, std::int32_t n);
+    // Marks the document modified and tells the listener; for commands that change whole lines.
+    void OnLineChanged();
+
+    // ---- Loading --------------------------------------------------------------------------
+    // Starts a load: frees all arena storage, clears modified and current-line-changed, and
+    // runs ResetLines (whose result it returns). The file buffer may then be refilled.
+    bool BeginLoad();
+    // Appends a line record during loading. `text` .. `text` + length must lie within the file
+    // buffer's data (Data() to Data() + Length()), since edits may later overwrite it in place;
+    // anything else is refused. Grows the table by one step whenever the count reaches the
+    // capacity, and returns false when it cannot; the count then equals the capacity and
+    // further appends are refused. Call AdjustLineCount(0) once the last line is in.
+    bool AppendLine(const char* text, std::int32_t length);
+    FileBuffer& GetFileBuffer() { return fileBuffer_; }
+    TextArena& Arena() { return arena_; }
+
+    // ---- Settings and state ---------------------------------------------------------------
+    // Replaces the current-line buffer with one of `lineLength` bytes (kMinLineLength to
+    // kMaxLineLength). Meant for a document that is a single line; false keeps the old length.
+    bool SetLineLength(std::int32_t lineLength);
+    std::int32_t LineLength() const { return currentLine_.Size(); }
+    std::int32_t LineCount() const { return lineCount_; }
+    std::int32_t LineCapacity() const { return lines_.Capacity(); }
+    DocumentFlags& Flags() { return flags_; }
+    const DocumentFlags& Flags() const { return flags_; }
+
+private:
+    bool IsCaretLine(std::int32_t line) const {
+        return line == caretLine_ && line >= 0 && line < lineCount_;
+    }
+    bool InDocument(std::int32_t line) const { return line >= 0 && line < lineCount_; }
+    void ClearRecords(std::int32_t from, std::int32_t to);
+    // Writable address of text that lies within the file buffer's data, or null.
+    char* FileBufferText(const char* text, std::int32_t length);
+
+    GrowArray<LineRecord> lines_;          // records 0 .. lineCount_ - 1 are the document
+    std::int32_t lineCount_ = 0;           // always below the table's capacity once loaded
+    std::int32_t caretLine_ = 0;           // line held in currentLine_
+    FileBuffer fileBuffer_;                // bytes of the last file read
+    TextArena arena_;                      // text of lines edited since the last load
+    CurrentLineBuffer currentLine_;        // the caret line while it is edited
+    DocumentFlags flags_;
+    DocumentListener* listener_ = nullptr; // not owned
+};
+
+// True when begin..end (end exclusive) selects at least one character position within the
+// document: both marks on existing lines and within their lines, end not before begin.
+bool HasBlock(const TextPos& begin, const TextPos& end, const LineStore& store);
+
+} // namespace kestrel

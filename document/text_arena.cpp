@@ -1,0 +1,72 @@
+// The text arena: bump allocation from a linked chain of fixed-size blocks.
+#include "document/text_arena.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace kestrel {
+
+namespace {
+
+static_assert(sizeof(char*) <= TextArena::kHeaderSize, "the next-block link must fit the header");
+
+char* NextBlock(const char* block) {
+    char* next = nullptr;
+    std::memcpy(&next, block, sizeof next);
+    return next;
+}
+
+void SetNextBlock(char* block, char* next) {
+    std::memcpy(block, &next, sizeof next);
+}
+
+} // namespace
+
+TextArena::~TextArena() {
+    ArenaFreeAll();
+}
+
+char* TextArena::ArenaAlloc(std::size_t n) {
+    if (n > kOffsetLimit - kHeaderSize) {
+        return nullptr;
+    }
+    if (newest_ == nullptr || offset_ + n > kOffsetLimit) {
+        void* raw = allocate_ != nullptr ? allocate_(kBlockSize) : std::malloc(kBlockSize);
+        if (raw == nullptr) {
+            return nullptr;
+        }
+        char* block = static_cast<char*>(raw);
+        SetNextBlock(block, nullptr);
+        if (newest_ == nullptr) {
+            first_ = block;
+        } else {
+            SetNextBlock(newest_, block);
+        }
+        newest_ = block;
+        offset_ = kHeaderSize;
+    }
+    char* result = newest_ + offset_;
+    offset_ += n;
+    return result;
+}
+
+std::int32_t TextArena::ArenaFreeAll() {
+    std::int32_t freed = 0;
+    char* block = first_;
+    while (block != nullptr) {
+        char* next = NextBlock(block);
+        std::free(block);
+        block = next;
+        ++freed;
+    }
+    first_ = nullptr;
+    newest_ = nullptr;
+    offset_ = 0;
+    return freed;
+}
+
+void TextArena::SetBlockAllocator(BlockAllocator allocator) {
+    allocate_ = allocator;
+}
+
+} // namespace kestrel
