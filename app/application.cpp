@@ -34,15 +34,12 @@ void ReportUnknownOptions(MessageWindow& messages, const CommandLine& line) {
 }
 
 // Opens the document the command line named, or starts a new one.
-void LoadFirstDocument(EditorView& view, MainFrame& frame, const CommandLine& line) {
+void LoadFirstDocument(EditorView& view, const CommandLine& line) {
     if (!line.overlongPath.empty()) {
         // Too long for the path buffer: it cannot name a file that can be opened.
         view.ShowMessage("Can't open file", line.overlongPath);
     }
-    view.NewDocument();
-    frame.UpdateTitle();
-    view.UpdateStatePane();
-    view.PlaceCaret();
+    view.OpenDocument();
 }
 
 // Writes the keys bound to each labelled command into its menu item.
@@ -69,13 +66,14 @@ int RunKestrel(const char* commandLine, int showCmd) {
     // Constructed in this order, destroyed in the reverse one when the program ends.
     static BusyWindow busy;
     static MessageWindow messages;
-    static EditorView view(messages);
+    static EditorView view(messages, busy);
     static StatusBar statusBar;
     static MainFrame frame(view, statusBar, messages);
     static KeyTable keyTable = KeyTable::Defaults();
 
     view.Initialise(std::string(kProductName).c_str(), IDI_MARGIN_CURSOR);
     view.SetStatusBar(&statusBar);
+    view.SetHost(&frame);
 
     statusBar.SetPaneCount(3);
     statusBar.AddPane(kPathPaneWidth, 0);
@@ -95,7 +93,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);
     view.SetKeyTable(keyTable.Data(), keyTable.Count());
     frame.Show(showCmd);
-    LoadFirstDocument(view, frame, line);
+    LoadFirstDocument(view, line);
     frame.LoadAccelerators(IDR_ACCELERATORS);
     return frame.Run();
 }

@@ -33,7 +33,26 @@ void MainFrame::UpdateTitle() {
 
 int MainFrame::SaveState() { return 0; }
 
-bool MainFrame::CanClose() { return true; }
+void MainFrame::AddRecentFile(const std::string&) {}
+
+bool MainFrame::CanClose() {
+    if (!view_.IsModified()) {
+        return true;
+    }
+    std::string text = "Save file: ";
+    text += view_.DocumentPath().empty() ? std::string("Untitled") : view_.DocumentPath();
+    int answer = messages_.Show(Handle(), text.c_str(), "Save",
+                                kStyleYesNoCancel | kStyleIconQuestion, nullptr,
+                                kMessageTextColour, kMessageBackColour, kMessageShadowColour);
+    if (answer == kResultNo) {
+        return true;
+    }
+    if (answer != kResultYes) {
+        return false;
+    }
+    view_.SaveCommand();
+    return view_.SaveResult();
+}
 
 bool MainFrame::RestorePlacement() { return false; }
 
@@ -67,6 +86,18 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
     switch (LOWORD(w)) {
     case IDM_EXIT:
         PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        break;
+    case IDM_NEW:
+        view_.NewFileCommand();
+        break;
+    case IDM_OPEN:
+        view_.OpenCommand();
+        break;
+    case IDM_SAVE:
+        view_.SaveCommand();
+        break;
+    case IDM_SAVE_AS:
+        view_.SaveAsCommand();
         break;
     default:
         break;

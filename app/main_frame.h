@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/frame_window.h"
+#include "view/document_host.h"
 
 namespace kestrel {
 
@@ -9,16 +10,16 @@ class EditorView;
 class MessageWindow;
 class StatusBar;
 
-class MainFrame : public FrameWindow {
+class MainFrame : public FrameWindow, public DocumentHost {
 public:
     MainFrame(EditorView& view, StatusBar& statusBar, MessageWindow& messages);
 
     // Puts the document path into the path pane and the file name into the title.
-    void UpdateTitle();
-
+    void UpdateTitle() override;
     // Set when an option was confirmed in a dialog; closing then asks "Save settings?".
-    void SetSettingsChanged() { settingsChanged_ = true; }
+    void SetSettingsChanged() override { settingsChanged_ = true; }
     bool SettingsChanged() const { return settingsChanged_; }
+    void AddRecentFile(const std::string& path) override;
 
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;

@@ -3,7 +3,9 @@
 
 #include <string>
 
+#include "document/line_splitter.h"
 #include "shell/message_layout.h"
+#include "view/document_file.h"
 
 namespace kestrel {
 
@@ -34,6 +36,54 @@ void EditWindow::OnLineChanged() { store_.Flags().modified = true; }
 void EditWindow::ShowMessage(std::string_view text, std::string_view detail) {
     std::string message = ComposeWarning(text, detail);
     MessageBoxA(Handle(), message.c_str(), Caption().c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void EditWindow::OnLinesWrapped() { ShowMessage(LinesCutWarning(store_.LineLength()), ""); }
+
+void EditWindow::BeforeSave() {}
+
+bool EditWindow::LoadFileReport(const std::string& path) {
+    if (!ResetLines()) {
+        ShowMessage(kOutOfMemoryText, "");
+        return false;
+    }
+    LoadOutcome outcome = LoadFileIntoStore(path, store_, View().TabSize());
+    if (outcome.result == LoadResult::OutOfMemory) {
+        ShowMessage(kOutOfMemoryText, "");
+        return false;
+    }
+    if (outcome.result == LoadResult::CannotOpen) {
+        ShowMessage("Can't open file - Error " + std::to_string(outcome.error), path);
+        return false;
+    }
+    LoadCurrentLine();
+    Repaint();
+    if (outcome.cutLines > 0) {
+        OnLinesWrapped();
+    }
+    return true;
+}
+
+bool EditWindow::SaveWithBackup(const std::string& path) {
+    StoreCurrentLine();
+    BeforeSave();
+    SaveOutcome outcome = SaveStoreWithBackup(path, store_, backupMode_);
+    switch (outcome.failure) {
+    case SaveFailure::None:
+        store_.Flags().modified = false;
+        store_.Flags().currentLineChanged = false;
+        return true;
+    case SaveFailure::Backup:
+        ShowMessage("Unable to create \"bak\" file - file not saved", outcome.detail);
+        return false;
+    case SaveFailure::Open:
+        ShowMessage("Can't open file", outcome.detail);
+        return false;
+    case SaveFailure::Write:
+        ShowMessage("Can't write file", outcome.detail);
+        return false;
+    }
+    return false;
 }
 
 bool EditWindow::ResetLines() {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "document/document_listener.h"
 #include "document/line_store.h"
+#include "document/path_names.h"
 #include "view/text_window.h"
 
 namespace kestrel {
@@ -35,16 +37,28 @@ public:
     LineStore& Store() { return store_; }
     const LineStore& Store() const { return store_; }
 
+    // Reads `path` as the document, reporting what went wrong; false leaves an empty table.
+    bool LoadFileReport(const std::string& path);
+    // Writes the document to `path`, moving an existing file to its backup name first.
+    bool SaveWithBackup(const std::string& path);
+    void SetBackupMode(BackupMode mode) { backupMode_ = mode; }
+    BackupMode GetBackupMode() const { return backupMode_; }
+
     // A failure the user must see; the plain window uses the system's warning box.
     virtual void ShowMessage(std::string_view text, std::string_view detail);
     // The document changed; sets the modified flag.
     virtual void OnLineChanged();
+    // Lines were cut at the line-length limit while loading.
+    virtual void OnLinesWrapped();
+    // Just before the lines are written.
+    virtual void BeforeSave();
 
 protected:
     void OnLineCountChanged(std::int32_t count) override;
 
 private:
     LineStore store_;
+    BackupMode backupMode_ = BackupMode::Temporary;
     bool hasCaret_ = false;
 };
 

@@ -2,7 +2,11 @@
 #include "view/editor_view.h"
 
 #include <array>
+#include <vector>
 
+#include <commdlg.h>
+
+#include "document/path_names.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
 #include "shell/message_layout.h"
@@ -17,6 +21,20 @@ constexpr int kCaretPane = 2;
 constexpr char kModifiedText[] = "\tModified";
 constexpr char kReadOnlyText[] = "\tRead only";
 
+constexpr UINT_PTR kNoticeTimer = 2;
+constexpr COLORREF kNoticeText = RGB(0, 0, 0);
+constexpr COLORREF kNewFileBackground = RGB(0, 255, 0);
+constexpr int kNoticeTicks = 3;
+constexpr UINT kNewFilePeriod = 400;
+// The file dialogs' result buffers hold this many characters with the terminator.
+constexpr std::size_t kDialogPathSize = 260;
+
+// Label and pattern pairs, each ending in a NUL, the list ending in a second NUL.
+constexpr char kFileFilters[] = "Text files (*.TXT)\0*.txt\0"
+                                "C files (*.CPP, *.h, *.rc)\0*.cpp;*.h;*.rc\0"
+                                "ASM Source (*.asm)\0*.asm\0"
+                                "All files (*.*)\0*.*\0";
+
 using CommandHandler = void (EditorView::*)();
 
 // The operation of each command, by command index. Commands whose operations the editor does
@@ -25,6 +43,10 @@ const std::array<CommandHandler, CommandTable::kCount>& CommandHandlers() {
     static const std::array<CommandHandler, CommandTable::kCount> handlers = [] {
         std::array<CommandHandler, CommandTable::kCount> table{};
         table[ToIndex(CommandId::ExitProgram)] = &EditorView::ExitProgram;
+        table[ToIndex(CommandId::OpenFile)] = &EditorView::OpenCommand;
+        table[ToIndex(CommandId::NewFile)] = &EditorView::NewFileCommand;
+        table[ToIndex(CommandId::SaveFile)] = &EditorView::SaveCommand;
+        table[ToIndex(CommandId::SaveAs)] = &EditorView::SaveAsCommand;
         return table;
     }();
     return handlers;
@@ -32,7 +54,8 @@ const std::array<CommandHandler, CommandTable::kCount>& CommandHandlers() {
 
 } // namespace
 
-EditorView::EditorView(MessageWindow& messages) : messages_(messages) {}
+EditorView::EditorView(MessageWindow& messages, BusyWindow& busy)
+    : messages_(messages), busy_(busy) {}
 
 void EditorView::ShowMessage(std::string_view text, std::string_view detail) {
     std::string message = ComposeWarning(text, detail);
@@ -72,6 +95,164 @@ void EditorView::RunCommand(std::int32_t command) {
     if (handler != nullptr) {
         (this->*handler)();
     }
+}
+
+bool EditorView::IsModified() const {
+    const DocumentFlags& flags = Store().Flags();
+    return flags.modified || flags.currentLineChanged;
+}
+
+void EditorView::ShowNotice(const char* text, COLORREF background, int ticks, UINT period) {
+    busy_.SetColours(kNoticeText, background);
+    busy_.Show(Handle(), text, false);
+    noticeCountdown_ = ticks;
+    SetTimer(Handle(), kNoticeTimer, period, nullptr);
+}
+
+void EditorView::OnTimer(UINT_PTR timerId) {
+    EditWindow::OnTimer(timerId);
+    if (timerId != kNoticeTimer) {
+        return;
+    }
+    if (--noticeCountdown_ <= 0) {
+        KillTimer(Handle(), kNoticeTimer);
+        busy_.Destroy();
+    }
+}
+
+bool EditorView::OpenDocument() {
+    busy_.SetColours(kNoticeText, kNewFileBackground);
+    bool loaded = true;
+    if (!documentPath_.empty()) {
+        initialDirectory_ = std::string(DirectoryPart(documentPath_));
+        busy_.Show(Handle(), "Loading...", false);
+        loaded = LoadFileReport(documentPath_);
+        busy_.Destroy();
+        if (loaded && host_ != nullptr) {
+            host_->AddRecentFile(documentPath_);
+        }
+    }
+    if (!loaded || documentPath_.empty() || Store().Record(0).text == nullptr) {
+        // Never a document without lines: a failed load leaves an empty, unnamed one.
+        documentPath_.clear();
+        if (!NewDocument()) {
+            ExitProgram();
+            return false;
+        }
+        ShowNotice("New File", kNewFileBackground, kNoticeTicks, kNewFilePeriod);
+    }
+    UpdateStatePane();
+    PlaceCaret();
+    if (host_ != nullptr) {
+        host_->UpdateTitle();
+    }
+    return loaded;
+}
+
+void EditorView::NewFileCommand() {
+    if (host_ != nullptr && !host_->CanClose()) {
+        return;
+    }
+    documentPath_.clear();
+    OpenDocument();
+}
+
+void EditorView::OpenCommand() {
+    char path[kDialogPathSize] = "";
+    documentPath_.copy(path, std::size(path) - 1);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = kFileFilters;
+    dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+    dialog.lpstrInitialDir = initialDirectory_.empty() ? nullptr : initialDirectory_.c_str();
+    dialog.Flags = Store().Flags().readOnly ? OFN_READONLY : 0;
+    if (host_ != nullptr && !host_->CanClose()) {
+        return;
+    }
+    if (!GetOpenFileNameA(&dialog)) {
+        return;
+    }
+    bool readOnlyChecked = (dialog.Flags & OFN_READONLY) != 0;
+    if (static_cast<int>(dialog.nFilterIndex) != filterIndex_ || readOnlyChecked) {
+        filterIndex_ = static_cast<int>(dialog.nFilterIndex);
+        Store().Flags().readOnly = readOnlyChecked;
+        if (host_ != nullptr) {
+            host_->SetSettingsChanged();
+        }
+    }
+    documentPath_ = path;
+    OpenDocument();
+}
+
+std::string EditorView::AskSavePath() {
+    char path[kDialogPathSize] = "";
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = kFileFilters;
+    dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+    dialog.lpstrInitialDir = initialDirectory_.empty() ? nullptr : initialDirectory_.c_str();
+    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
+                   OFN_NOREADONLYRETURN;
+    if (!GetSaveFileNameA(&dialog)) {
+        return std::string();
+    }
+    std::string chosen = path;
+    ApplyDefaultExtension(chosen);
+    return chosen.size() < kDialogPathSize ? chosen : std::string();
+}
+
+bool EditorView::SaveUnder(const std::string& path) {
+    busy_.Show(Handle(), "Saving file...", false);
+    bool saved = SaveWithBackup(path);
+    busy_.Destroy();
+    return saved;
+}
+
+void EditorView::SaveCommand() {
+    saveResult_ = true;
+    if (!IsModified()) {
+        return;
+    }
+    bool named = !documentPath_.empty();
+    std::string path = named ? documentPath_ : AskSavePath();
+    if (path.empty()) {
+        saveResult_ = false;
+        return;
+    }
+    saveResult_ = SaveUnder(path);
+    if (!saveResult_) {
+        return;
+    }
+    if (!named) {
+        documentPath_ = path;
+        if (host_ != nullptr) {
+            host_->UpdateTitle();
+        }
+    }
+    UpdateStatePane();
+}
+
+void EditorView::SaveAsCommand() {
+    saveResult_ = false;
+    std::string path = AskSavePath();
+    if (path.empty()) {
+        return;
+    }
+    saveResult_ = SaveUnder(path);
+    if (!saveResult_) {
+        return;
+    }
+    documentPath_ = path;
+    if (host_ != nullptr) {
+        host_->UpdateTitle();
+    }
+    UpdateStatePane();
 }
 
 void EditorView::ExitProgram() {

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/busy_window.h"
 #include "framework/message_window.h"
+#include "view/document_host.h"
 #include "view/edit_window.h"
 
 namespace kestrel {
@@ -15,11 +17,16 @@ class StatusBar;
 
 class EditorView : public EditWindow {
 public:
-    // `messages` is the shared message box every warning of the view goes through.
-    explicit EditorView(MessageWindow& messages);
+    // `messages` is the shared message box every warning of the view goes through; `busy` the
+    // shared notice shown while loading and saving.
+    EditorView(MessageWindow& messages, BusyWindow& busy);
 
     // The status bar whose state and caret panes the view keeps current (not owned).
     void SetStatusBar(StatusBar* statusBar) { statusBar_ = statusBar; }
+    // The frame that holds the view (not owned).
+    void SetHost(DocumentHost* host) { host_ = host; }
+
+    void OnTimer(UINT_PTR timerId) override;
 
     void PlaceCaret() override;
     void RunCommand(std::int32_t command) override;
@@ -32,14 +39,42 @@ public:
 
     const std::string& DocumentPath() const { return documentPath_; }
     void SetDocumentPath(std::string path) { documentPath_ = std::move(path); }
+    const std::string& InitialDirectory() const { return initialDirectory_; }
+    void SetInitialDirectory(std::string directory) { initialDirectory_ = std::move(directory); }
+    int FilterIndex() const { return filterIndex_; }
+    void SetFilterIndex(int index) { filterIndex_ = index; }
+    bool IsModified() const;
+
+    // Opens the document named by the document path, or a new one when it is empty or cannot
+    // be loaded; false when a named file could not be loaded.
+    bool OpenDocument();
+    // The outcome of the last Save or Save As: true when the document is on disk.
+    bool SaveResult() const { return saveResult_; }
 
     // ---- Commands ------------------------------------------------------------------------
+    void OpenCommand();
+    void NewFileCommand();
+    void SaveCommand();
+    void SaveAsCommand();
     void ExitProgram();
 
 private:
+    // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty.
+    std::string AskSavePath();
+    // Saves under `path` behind the "Saving file..." notice.
+    bool SaveUnder(const std::string& path);
+    // Puts up a notice that timer 2 takes down after `ticks` periods of `period` ms.
+    void ShowNotice(const char* text, COLORREF background, int ticks, UINT period);
+
     MessageWindow& messages_;
+    BusyWindow& busy_;
     StatusBar* statusBar_ = nullptr;
-    std::string documentPath_; // as typed or as chosen; at most 299 characters
+    DocumentHost* host_ = nullptr;
+    std::string documentPath_;              // as typed or as chosen; at most 299 characters
+    std::string initialDirectory_ = "C:\\"; // where the file dialogs start
+    int filterIndex_ = 4;                   // file dialog filter, 1-based
+    bool saveResult_ = true;
+    int noticeCountdown_ = 0;               // timer ticks until the notice closes
 };
 
 } // namespace kestrel

@@ -2,6 +2,9 @@
 # What the command line does: options, quoted paths, wildcards and names too long to hold.
 source "$(dirname "$0")/lib.sh"
 
+printf 'after\r\n' >"$E2E_DIR/after.txt"
+printf 'notes\r\n' >"$E2E_DIR/my notes.txt"
+
 # An unknown option is reported before the frame exists; the file after it is still taken.
 StartKestrel /x "$E2E_WIN_DIR\\after.txt"
 WaitActive CMSGCLASS Kestrel
@@ -32,6 +35,15 @@ StartKestrel "$long"
 WaitActive CMSGCLASS Kestrel
 Keys Return
 WaitActive MainClass "Untitled - Kestrel"
+Keys alt+x
+ExpectEq "$(WaitExit)" 0 "exit code"
+
+# A file that does not exist is reported, and the editor starts a new document.
+StartKestrel "$E2E_WIN_DIR\\missing.txt"
+WaitActive CMSGCLASS Kestrel
+Keys Return
+WaitActive MainClass "Untitled - Kestrel"
+StatusPane 0 ""
 Keys alt+x
 ExpectEq "$(WaitExit)" 0 "exit code"
 echo "command line: ok"

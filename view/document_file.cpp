@@ -1,0 +1,176 @@
+// File reading and writing for the document, with the backup dance that protects the old file.
+#include "view/document_file.h"
+
+#include "document/line_splitter.h"
+#include "document/line_writer.h"
+#include "framework/handles.h"
+
+namespace kestrel {
+
+namespace {
+
+std::int64_t writeFaultAfter = -1;
+
+// Hands each split line to the store; a refused line (no room to grow) ends the split.
+class StoreSink : public LineSink {
+public:
+    explicit StoreSink(LineStore& store) : store_(store) {}
+    bool AddLine(const char* text, std::int32_t length) override {
+        return store_.AppendLine(text, length);
+    }
+
+private:
+    LineStore& store_;
+};
+
+// The document's lines as the writer reads them, in place.
+class StoreLines : public LineSource {
+public:
+    explicit StoreLines(const LineStore& store) : store_(store) {}
+    std::int32_t LineCount() const override { return store_.LineCount(); }
+    std::string_view LineText(std::int32_t index) const override {
+        return store_.LineView(index);
+    }
+
+private:
+    const LineStore& store_;
+};
+
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(HANDLE file) : file_(file) {}
+    bool Write(const char* data, std::size_t size) override {
+        while (size > 0) {
+            DWORD chunk = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
+            if (writeFaultAfter >= 0) {
+                if (static_cast<std::int64_t>(chunk) > writeFaultAfter) {
+                    return false;
+                }
+                writeFaultAfter -= chunk;
+            }
+            DWORD written = 0;
+            if (!WriteFile(file_, data, chunk, &written, nullptr) || written != chunk) {
+                return false;
+            }
+            data += chunk;
+            size -= chunk;
+        }
+        return true;
+    }
+
+private:
+    HANDLE file_;
+};
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+} // namespace
+
+void SetWriteFaultForTesting(std::int64_t bytes) { writeFaultAfter = bytes; }
+
+LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::int32_t tabSize) {
+    LoadOutcome outcome;
+    if (!store.BeginLoad()) {
+        outcome.result = LoadResult::OutOfMemory;
+        return outcome;
+    }
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        outcome.error = GetLastError();
+        return outcome;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size)) {
+        outcome.error = GetLastError();
+        return outcome;
+    }
+    FileBuffer& buffer = store.GetFileBuffer();
+    // The whole 64-bit size counts: a file beyond the address space must not load in part.
+    if (size.QuadPart < 0 || static_cast<std::uint64_t>(size.QuadPart) >= 0xFFFFFFF0u ||
+        !buffer.Reserve(static_cast<std::uint64_t>(size.QuadPart))) {
+        outcome.result = LoadResult::OutOfMemory;
+        return outcome;
+    }
+    DWORD read = 0;
+    if (!ReadFile(file.Get(), buffer.Data(), static_cast<DWORD>(size.QuadPart), &read,
+                  nullptr)) {
+        outcome.error = GetLastError();
+        return outcome;
+    }
+    file.Reset();
+    buffer.SetLength(read);
+    store.Flags().unixMode = DetectUnixMode(buffer.Data(), buffer.Length());
+    StoreSink sink(store);
+    SplitResult split =
+        SplitBuffer(buffer.Data(), buffer.Length(), store.LineLength(), tabSize, sink);
+    if (!split.complete) {
+        outcome.result = LoadResult::OutOfMemory;
+        return outcome;
+    }
+    store.AdjustLineCount(0);
+    outcome.result = LoadResult::Loaded;
+    outcome.cutLines = split.cutLines;
+    return outcome;
+}
+
+SaveOutcome WriteStoreLines(const std::string& path, const LineStore& store, std::int32_t first,
+                            std::int32_t last) {
+    SaveOutcome outcome;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        outcome.failure = SaveFailure::Open;
+        outcome.detail = path;
+        return outcome;
+    }
+    StoreLines lines(store);
+    FileSink sink(file.Get());
+    WriteOptions options;
+    options.removeTrailingBlanks = store.Flags().removeTrailingBlanks;
+    options.unixLineEnds = store.Flags().unixMode;
+    // The bytes must be on disk before anything that relies on them (deleting the only other
+    // copy) happens.
+    if (!WriteLines(lines, first, last, options, sink) || !FlushFileBuffers(file.Get())) {
+        outcome.failure = SaveFailure::Write;
+        outcome.detail = path;
+    }
+    return outcome;
+}
+
+SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
+                                BackupMode mode) {
+    SaveOutcome outcome;
+    std::string backupName;
+    bool movedAside = false;
+    if (FileExists(path)) {
+        if (!MakeBackupName(path, mode, backupName)) {
+            outcome.failure = SaveFailure::Backup;
+            outcome.detail = backupName.empty() ? path : backupName;
+            return outcome;
+        }
+        DeleteFileA(backupName.c_str());
+        if (!MoveFileA(path.c_str(), backupName.c_str())) {
+            outcome.failure = SaveFailure::Backup;
+            outcome.detail = backupName;
+            return outcome;
+        }
+        movedAside = true;
+    }
+    outcome = WriteStoreLines(path, store, 0, store.LineCount() - 1);
+    if (outcome.failure != SaveFailure::None) {
+        DeleteFileA(path.c_str());
+        if (movedAside) {
+            MoveFileA(backupName.c_str(), path.c_str());
+        }
+        return outcome;
+    }
+    if (movedAside && mode != BackupMode::Bak && mode != BackupMode::Tilde) {
+        DeleteFileA(backupName.c_str());
+    }
+    return outcome;
+}
+
+} // namespace kestrel

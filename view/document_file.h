@@ -1,0 +1,59 @@
+// Reading a file into the line store in one read, and writing the document back under its own
+// name with the previous version moved aside first, so a failed save never loses the old file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "document/line_store.h"
+#include "document/path_names.h"
+
+namespace kestrel {
+
+// What a load came to; the numbers are the loader's result codes.
+enum class LoadResult : int {
+    Loaded = 1,
+    CannotOpen = 0, // the file could not be opened or read: see `error`
+    OutOfMemory = -1,
+};
+
+struct LoadOutcome {
+    LoadResult result = LoadResult::CannotOpen;
+    std::uint32_t error = 0;    // the system's error code when the file could not be opened
+    std::int32_t cutLines = 0;  // lines cut at the line-length limit
+};
+
+// Starts a fresh load in `store` and reads `path` into it: one read into the file buffer, the
+// line-end style detected, then the bytes split into lines of at most linelength - 1
+// characters with tabs every `tabSize` columns. A file too large for memory is refused as
+// OutOfMemory, never loaded in part.
+LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::int32_t tabSize);
+
+enum class SaveFailure {
+    None,
+    Backup, // the old file could not be moved to its backup name; nothing was written
+    Open,   // the file could not be created
+    Write,  // a write failed; the old file is back under its own name
+};
+
+struct SaveOutcome {
+    SaveFailure failure = SaveFailure::None;
+    std::string detail; // the backup name or the path, for the message
+};
+
+// Moves an existing file at `path` aside to its backup name, writes every line of `store` to
+// `path`, then removes a temporary backup (after the new bytes are flushed to disk) or keeps
+// the .bak or .~ one. On a failed write the partial file is deleted and the old one moved
+// back. A backup name that would be the document's own name refuses the save.
+SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
+                                BackupMode mode);
+
+// Writes lines first..last of `store` to a new file at `path`.
+SaveOutcome WriteStoreLines(const std::string& path, const LineStore& store, std::int32_t first,
+                            std::int32_t last);
+
+// Test seam: makes file writes fail once `bytes` more bytes have been written; a negative
+// value turns the fault off. A full disk cannot be produced on demand.
+void SetWriteFaultForTesting(std::int64_t bytes);
+
+} // namespace kestrel
