@@ -1,0 +1,79 @@
+// The 39 named commands that keys can be bound to. A command's index is what bindings and the
+// stored key table record, so the order of the table is a storage format and never changes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace kestrel {
+
+// Command indices, in table order. The view maps each one to its own operation.
+enum class CommandId : std::int32_t {
+    ArrowLeft,
+    ArrowRight,
+    ArrowDown,
+    ArrowUp,
+    TopOfFile,
+    BottomOfFile,
+    PageUp,
+    PageDown,
+    BeginningOfLine,
+    EndOfLine,
+    Backspace,
+    DeleteLine,
+    DeleteChar,
+    OpenFile,
+    NewFile,
+    SaveFile,
+    SaveAs,
+    ExitProgram,
+    ToggleInsert,
+    ToggleWindowSize,
+    Cut,
+    Copy,
+    Paste,
+    FindText,
+    FindNext,
+    GotoLine,
+    InsertDate,
+    RestoreLine,
+    GetSpecialChar,
+    WriteSpecialChar,
+    MarkBegin,
+    MarkEnd,
+    GotoBlockBegin,
+    GotoBlockEnd,
+    HideBlock,
+    BlockRead,
+    BlockWrite,
+    DeleteBlock,
+    PrintBlock,
+};
+
+// One entry of the table: the command and the name the key recorder lists it under.
+struct Command {
+    CommandId id;
+    std::string_view name;
+};
+
+// The fixed command table. All of it is constant data; an object of this class only names it.
+class CommandTable {
+public:
+    static constexpr std::int32_t kCount = 39;
+
+    // True when `index` names a command (0 to 38). Anything else, such as an index read from a
+    // damaged stored table, must never reach a command operation.
+    static constexpr bool IsValid(std::int32_t index) { return index >= 0 && index < kCount; }
+
+    // Display name of command `index`; empty for an index that names no command.
+    static std::string_view Name(std::int32_t index);
+
+    static const std::array<Command, kCount>& Entries();
+};
+
+constexpr std::int32_t ToIndex(CommandId id) {
+    return static_cast<std::int32_t>(id);
+}
+
+} // namespace kestrel
