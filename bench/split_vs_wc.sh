@@ -2,7 +2,8 @@
 # Compares opening a 100 MB, 1.6-million-line text file (one read into a fresh block, then the
 # split into line records) with a plain `wc -l` of the same file, and prints the ratio.
 # Runs alternate between the two so that both see the same load on the machine; each side's
-# median wall time is used. The file is generated on first use and then read from the page cache.
+# median is used, for wall time and for CPU time (user + system), since on a busy machine the
+# wall time mostly measures waiting for a processor. The file is generated on first use and then read from the page cache.
 #
 # usage: bench/split_vs_wc.sh [BUILD_DIR] [RUNS]
 #   BUILD_DIR  a non-sanitized Release tree (default build/bench); configured and built if needed
@@ -20,20 +21,18 @@ fi
 cmake --build "$build" --target line_splitter_bench >/dev/null
 bench="$build/line_splitter_bench"
 
-# One benchmark run; prints its median wall time in milliseconds.
+# One benchmark run; prints its median wall time and CPU time in milliseconds.
 BenchMs() {
     "$bench" --benchmark_filter="^$1/real_time\$" --benchmark_repetitions=3 \
         --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
-        awk -F, -v want="\"$1/real_time_median\"" '$1 == want { print $3 }'
+        awk -F, -v want="\"$1/real_time_median\"" '$1 == want { print $3, $4 }'
 }
 
-# One `wc -l` run; prints its wall time in milliseconds.
+# One `wc -l` run; prints its wall time and CPU time in milliseconds.
 WcMs() {
-    local start end
-    start=$(date +%s%N)
-    wc -l "$file" >/dev/null
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e6 }'
+    local TIMEFORMAT='%3R %3U %3S' times
+    times=$({ time wc -l "$file" >/dev/null; } 2>&1)
+    echo "$times" | awk '{ printf "%.3f %.3f\n", $1 * 1000, ($2 + $3) * 1000 }'
 }
 
 Median() {
@@ -52,12 +51,20 @@ for ((i = 0; i < runs; i++)); do
     warm+=("$(BenchMs BM_ReadAndSplitFileReusingBlock)")
     wc+=("$(WcMs)")
 done
-coldMs=$(printf '%s\n' "${cold[@]}" | Median)
-warmMs=$(printf '%s\n' "${warm[@]}" | Median)
-wcMs=$(printf '%s\n' "${wc[@]}" | Median)
+# Median of column $1 of the lines given.
+Column() { printf '%s\n' "${@:2}" | awk -v c="$1" '{ print $c }' | Median; }
+Ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
-printf 'wc -l:                             %8.1f ms\n' "$wcMs"
-printf 'read + split, fresh block:         %8.1f ms  ratio %.2f\n' "$coldMs" \
-    "$(awk -v a="$coldMs" -v b="$wcMs" 'BEGIN { print a / b }')"
-printf 'read + split, block reused:        %8.1f ms  ratio %.2f\n' "$warmMs" \
-    "$(awk -v a="$warmMs" -v b="$wcMs" 'BEGIN { print a / b }')"
+wcWall=$(Column 1 "${wc[@]}") wcCpu=$(Column 2 "${wc[@]}")
+printf '%-28s %9s %6s %9s %6s\n' "" "wall ms" "ratio" "CPU ms" "ratio"
+printf '%-28s %9.1f %6s %9.1f %6s\n' "wc -l" "$wcWall" "" "$wcCpu" ""
+for kind in cold warm; do
+    if [ "$kind" = cold ]; then
+        label="read + split, fresh block" values=("${cold[@]}")
+    else
+        label="read + split, block reused" values=("${warm[@]}")
+    fi
+    wall=$(Column 1 "${values[@]}") cpu=$(Column 2 "${values[@]}")
+    printf '%-28s %9.1f %6s %9.1f %6s\n' "$label" "$wall" "$(Ratio "$wall" "$wcWall")" "$cpu" \
+        "$(Ratio "$cpu" "$wcCpu")"
+done
