@@ -58,7 +58,7 @@ struct Record {
 
 // Keeps records as the line table does: a pointer and a length per line, no text copied, in one
 // block that grows by reallocation.
-class RecordTable : public LineSink, public LineSource {
+class RecordTable : public LineSink, public LineTextSource {
 public:
     RecordTable() = default;
     RecordTable(const RecordTable&) = delete;

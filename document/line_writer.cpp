@@ -63,7 +63,7 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 
 } // namespace
 
-bool WriteLines(const LineSource& source, std::int32_t first, std::int32_t last,
+bool WriteLines(const LineTextSource& source, std::int32_t first, std::int32_t last,
                 const WriteOptions& options, ByteSink& sink) {
     const std::int32_t lastOfDocument = source.LineCount() - 1;
     first = std::max(first, 0);

@@ -9,7 +9,7 @@
 namespace kestrel {
 
 // The lines to write, read in place: the writer makes no copy of the document.
-class LineSource {
+class LineTextSource {
 public:
     virtual std::int32_t LineCount() const = 0;
     // The stored characters of a line, without a line end. A line may hold NUL bytes; they are
@@ -17,7 +17,7 @@ public:
     virtual std::string_view LineText(std::int32_t index) const = 0;
 
 protected:
-    ~LineSource() = default;
+    ~LineTextSource() = default;
 };
 
 // Where the bytes go: a file in the program, memory in tests.
@@ -42,7 +42,7 @@ constexpr std::size_t kWriteBufferBytes = 64 * 1024;
 // followed by a line end except the document's last line, so a whole document is written as its
 // lines joined by line ends, with none after the last. Tabs and every other byte are written as
 // stored. Returns true only when the sink took every byte.
-bool WriteLines(const LineSource& source, std::int32_t first, std::int32_t last,
+bool WriteLines(const LineTextSource& source, std::int32_t first, std::int32_t last,
                 const WriteOptions& options, ByteSink& sink);
 
 } // namespace kestrel

@@ -24,7 +24,7 @@ private:
 };
 
 // The document's lines as the writer reads them, in place.
-class StoreLines : public LineSource {
+class StoreLines : public LineTextSource {
 public:
     explicit StoreLines(const LineStore& store) : store_(store) {}
     std::int32_t LineCount() const override { return store_.LineCount(); }

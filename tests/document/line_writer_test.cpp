@@ -14,7 +14,7 @@
 namespace kestrel {
 namespace {
 
-class Lines : public LineSource, public LineSink {
+class Lines : public LineTextSource, public LineSink {
 public:
     Lines() = default;
     Lines(std::initializer_list<std::string> lines) : lines_(lines) {}
