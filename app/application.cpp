@@ -8,6 +8,7 @@
 #include "keys/key_table.h"
 #include "keys/menu_label.h"
 #include "resources/resource_ids.h"
+#include "settings/registry_store.h"
 #include "shell/command_line.h"
 #include "shell/message_layout.h"
 #include "shell/window_title.h"
@@ -69,7 +70,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     static EditorView view(messages, busy);
     static StatusBar statusBar;
     static MainFrame frame(view, statusBar, messages);
-    static KeyTable keyTable = KeyTable::Defaults();
+    static KeyTable keyTable;
 
     view.Initialise(std::string(kProductName).c_str(), IDI_MARGIN_CURSOR);
     view.SetStatusBar(&statusBar);
@@ -90,6 +91,10 @@ int RunKestrel(const char* commandLine, int showCmd) {
     if (!frame.Create(&view, &statusBar)) {
         return 0;
     }
+    LoadedSettings settings = LoadSettings();
+    frame.ApplySettings(settings.options);
+    view.SetInitialDirectory(settings.initialDir);
+    keyTable = settings.keys.table;
     UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);
     view.SetKeyTable(keyTable.Data(), keyTable.Count());
     frame.Show(showCmd);

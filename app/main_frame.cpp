@@ -7,6 +7,7 @@
 #include "framework/message_window.h"
 #include "framework/status_bar.h"
 #include "resources/resource_ids.h"
+#include "settings/registry_store.h"
 #include "shell/message_layout.h"
 #include "shell/window_title.h"
 #include "view/editor_view.h"
@@ -31,7 +32,22 @@ void MainFrame::UpdateTitle() {
     SetWindowTextA(Handle(), FrameTitle(path).c_str());
 }
 
-int MainFrame::SaveState() { return 0; }
+void MainFrame::ApplySettings(const EditorSettings& settings) {
+    settings_ = settings;
+    view_.ApplySettings(settings);
+    LOGFONTA font = ToLogFont(settings.screenFont);
+    view_.ApplyFont(CreateFontIndirectA(&font));
+    view_.UpdateLayout();
+}
+
+int MainFrame::SaveState() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (GetWindowPlacement(Handle(), &placement)) {
+        SaveWindowState(placement, view_.InitialDirectory());
+    }
+    return 0;
+}
 
 void MainFrame::AddRecentFile(const std::string&) {}
 
@@ -54,7 +70,7 @@ bool MainFrame::CanClose() {
     return view_.SaveResult();
 }
 
-bool MainFrame::RestorePlacement() { return false; }
+bool MainFrame::RestorePlacement() { return RestoreStoredPlacement(Handle()); }
 
 void MainFrame::OnClose() {
     if (!CanClose()) {
@@ -68,6 +84,10 @@ void MainFrame::OnClose() {
                                     kMessageShadowColour);
         if (answer == kResultCancel || answer == 0) {
             return;
+        }
+        if (answer == kResultYes) {
+            view_.CollectSettings(settings_);
+            SaveOptions(settings_);
         }
     }
     Destroy();

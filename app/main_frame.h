@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/frame_window.h"
+#include "settings/editor_settings.h"
 #include "view/document_host.h"
 
 namespace kestrel {
@@ -21,6 +22,9 @@ public:
     bool SettingsChanged() const { return settingsChanged_; }
     void AddRecentFile(const std::string& path) override;
 
+    // Keeps the fonts and printer values and hands the view its options and screen font.
+    void ApplySettings(const EditorSettings& settings);
+
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;
     void OnClose() override;
@@ -34,6 +38,7 @@ private:
     StatusBar& statusBar_;
     MessageWindow& messages_;
     bool settingsChanged_ = false;
+    EditorSettings settings_; // fonts and printer values; the view holds its own options
 };
 
 } // namespace kestrel

@@ -97,6 +97,41 @@ void EditorView::RunCommand(std::int32_t command) {
     }
 }
 
+void EditorView::ApplySettings(const EditorSettings& settings) {
+    options_ = settings;
+    SetLineLength(settings.lineLength);
+    SetTextColour(settings.color);
+    SetBackgroundColour(settings.bkColor);
+    SetSelectedColours(settings.selectedColor, settings.selectedBkColor);
+    SetHorizontalBarHidden(settings.hideScroll);
+    DocumentFlags& flags = Store().Flags();
+    flags.readOnly = settings.readOnly;
+    flags.removeTrailingBlanks = settings.removeSpaces;
+    SetTabSize(settings.tabSize);
+    SetWheelLines(settings.wheelLines);
+    SetBackupMode(static_cast<BackupMode>(settings.bakFile));
+    filterIndex_ = settings.filterIndex;
+}
+
+void EditorView::CollectSettings(EditorSettings& settings) const {
+    EditorSettings live = options_;
+    live.screenFont = settings.screenFont;
+    live.prnFont = settings.prnFont;
+    live.prnPitch = settings.prnPitch;
+    live.tmargin = settings.tmargin;
+    live.lmargin = settings.lmargin;
+    live.pagenums = settings.pagenums;
+    live.readOnly = Store().Flags().readOnly;
+    live.removeSpaces = Store().Flags().removeTrailingBlanks;
+    live.lineLength = Store().LineLength();
+    live.tabSize = View().TabSize();
+    live.wheelLines = View().WheelLines();
+    live.hideScroll = View().HorizontalBarHidden();
+    live.bakFile = static_cast<std::int32_t>(GetBackupMode());
+    live.filterIndex = filterIndex_;
+    settings = live;
+}
+
 bool EditorView::IsModified() const {
     const DocumentFlags& flags = Store().Flags();
     return flags.modified || flags.currentLineChanged;

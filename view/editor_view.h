@@ -8,6 +8,7 @@
 
 #include "framework/busy_window.h"
 #include "framework/message_window.h"
+#include "settings/editor_settings.h"
 #include "view/document_host.h"
 #include "view/edit_window.h"
 
@@ -45,6 +46,14 @@ public:
     void SetFilterIndex(int index) { filterIndex_ = index; }
     bool IsModified() const;
 
+    // Takes the stored options that the view uses: line length, colours, the hidden bar,
+    // tab size, wheel lines, read only, trailing blanks, backup mode, filter index and the rest.
+    void ApplySettings(const EditorSettings& settings);
+    // Writes the view's current options into `settings`, for saving them.
+    void CollectSettings(EditorSettings& settings) const;
+    // Options the editing commands read.
+    const EditorSettings& Options() const { return options_; }
+
     // Opens the document named by the document path, or a new one when it is empty or cannot
     // be loaded; false when a named file could not be loaded.
     bool OpenDocument();
@@ -75,6 +84,7 @@ private:
     int filterIndex_ = 4;                   // file dialog filter, 1-based
     bool saveResult_ = true;
     int noticeCountdown_ = 0;               // timer ticks until the notice closes
+    EditorSettings options_;                // as applied; live values are collected on save
 };
 
 } // namespace kestrel

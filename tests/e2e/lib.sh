@@ -91,6 +91,27 @@ Cleanup() {
 }
 trap Cleanup EXIT
 
+KESTREL_KEY='HKCU\Software\Hobart Freeware\Kestrel'
+SETTINGS_KEY="$KESTREL_KEY\Settings"
+
+# Every test starts from a first run: nothing stored.
+ForgetSettings() {
+    wine reg delete "$KESTREL_KEY" /f >/dev/null 2>&1 || true
+}
+
+# SetSetting NAME TYPE DATA, e.g. SetSetting linelength REG_DWORD 300
+SetSetting() {
+    wine reg add "$SETTINGS_KEY" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1 || Fail "reg add $1"
+}
+
+# Prints the data of a stored value as reg query shows it, or nothing when it is absent.
+GetSetting() {
+    wine reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null | tr -d '\r' |
+        awk -v name="$1" '$1 == name { print $3 }'
+}
+
 ExpectEq() {
     [ "$1" = "$2" ] || Fail "${3:-value}: expected '$2', got '$1'"
 }
+
+ForgetSettings

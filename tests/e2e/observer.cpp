@@ -7,6 +7,8 @@
 //   observer wait-gone CLASS TIMEOUT_MS            wait until no such window is visible
 //   observer status PANE TIMEOUT_MS EXPECTED       wait until the frame's status pane shows
 //                                                  EXPECTED ("-" prints the text once)
+//   observer zoomed CLASS                          print 1 when the window is maximised, else 0
+//   observer maximise CLASS                        maximise the window, as its caption box would
 //   observer list                                  print every visible top-level window
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
@@ -162,6 +164,19 @@ int main(int argc, char** argv) {
     }
     if (command == "status" && argc == 5) {
         return Status(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+    }
+    if ((command == "zoomed" || command == "maximise") && argc == 3) {
+        HWND hwnd = FindTopLevel(argv[2], nullptr);
+        if (hwnd == nullptr) {
+            std::printf("no window %s\n", argv[2]);
+            return 1;
+        }
+        if (command == "maximise") {
+            PostMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+            return 0;
+        }
+        std::printf("%d\n", IsZoomed(hwnd) ? 1 : 0);
+        return 0;
     }
     if (command == "list") {
         EnumWindows(PrintWindow, 0);
