@@ -63,3 +63,7 @@ foreach(script ${KESTREL_E2E_TESTS})
         ENVIRONMENT "KESTREL_BUILD=${CMAKE_BINARY_DIR};WINEPREFIX=${KESTREL_WINEPREFIX}"
         TIMEOUT 300 RESOURCE_LOCK display)
 endforeach()
+
+# The yardstick for the open benchmark under Wine (bench/wine_open_save.sh).
+add_executable(minimal_open WIN32 bench/minimal_open.cpp)
+target_link_options(minimal_open PRIVATE ${KESTREL_STATIC_LINK})

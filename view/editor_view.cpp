@@ -35,23 +35,6 @@ constexpr char kFileFilters[] = "Text files (*.TXT)\0*.txt\0"
                                 "ASM Source (*.asm)\0*.asm\0"
                                 "All files (*.*)\0*.*\0";
 
-using CommandHandler = void (EditorView::*)();
-
-// The operation of each command, by command index. Commands whose operations the editor does
-// not have yet are null and do nothing.
-const std::array<CommandHandler, CommandTable::kCount>& CommandHandlers() {
-    static const std::array<CommandHandler, CommandTable::kCount> handlers = [] {
-        std::array<CommandHandler, CommandTable::kCount> table{};
-        table[ToIndex(CommandId::ExitProgram)] = &EditorView::ExitProgram;
-        table[ToIndex(CommandId::OpenFile)] = &EditorView::OpenCommand;
-        table[ToIndex(CommandId::NewFile)] = &EditorView::NewFileCommand;
-        table[ToIndex(CommandId::SaveFile)] = &EditorView::SaveCommand;
-        table[ToIndex(CommandId::SaveAs)] = &EditorView::SaveAsCommand;
-        return table;
-    }();
-    return handlers;
-}
-
 } // namespace
 
 EditorView::EditorView(MessageWindow& messages, BusyWindow& busy)
@@ -84,16 +67,121 @@ void EditorView::UpdateStatePane() {
     const char* text = flags.modified || flags.currentLineChanged ? kModifiedText
                        : flags.readOnly                          ? kReadOnlyText
                                                                  : "";
-    statusBar_->SetText(kStatePane, text);
+    if (statePaneText_ != text) {
+        statePaneText_ = text;
+        statusBar_->SetText(kStatePane, text);
+    }
 }
 
 void EditorView::RunCommand(std::int32_t command) {
     if (!CommandTable::IsValid(command)) {
         return;
     }
-    CommandHandler handler = CommandHandlers()[command];
-    if (handler != nullptr) {
-        (this->*handler)();
+    switch (static_cast<CommandId>(command)) {
+    case CommandId::ArrowLeft:
+        cursor_.ArrowLeft();
+        break;
+    case CommandId::ArrowRight:
+        cursor_.ArrowRight();
+        break;
+    case CommandId::ArrowDown:
+        cursor_.ArrowDown();
+        break;
+    case CommandId::ArrowUp:
+        cursor_.ArrowUp();
+        break;
+    case CommandId::TopOfFile:
+        cursor_.TopOfFile();
+        break;
+    case CommandId::BottomOfFile:
+        cursor_.BottomOfFile();
+        break;
+    case CommandId::PageUp:
+        cursor_.PageUp();
+        break;
+    case CommandId::PageDown:
+        cursor_.PageDown();
+        break;
+    case CommandId::BeginningOfLine:
+        cursor_.BeginningOfLine();
+        break;
+    case CommandId::EndOfLine:
+        cursor_.EndOfLine();
+        break;
+    case CommandId::Backspace:
+        editing_.Backspace();
+        break;
+    case CommandId::DeleteLine:
+        editing_.DeleteLine();
+        break;
+    case CommandId::DeleteChar:
+        editing_.DeleteChar();
+        break;
+    case CommandId::OpenFile:
+        OpenCommand();
+        break;
+    case CommandId::NewFile:
+        NewFileCommand();
+        break;
+    case CommandId::SaveFile:
+        SaveCommand();
+        break;
+    case CommandId::SaveAs:
+        SaveAsCommand();
+        break;
+    case CommandId::ExitProgram:
+        ExitProgram();
+        break;
+    case CommandId::ToggleInsert:
+        editing_.ToggleInsert();
+        break;
+    case CommandId::ToggleWindowSize:
+        editing_.ToggleWindowSize();
+        break;
+    case CommandId::RestoreLine:
+        editing_.RestoreLine();
+        break;
+    case CommandId::GotoBlockBegin:
+        cursor_.GotoBlockBegin();
+        break;
+    case CommandId::GotoBlockEnd:
+        cursor_.GotoBlockEnd();
+        break;
+    default:
+        // Block, clipboard, find, date and printing commands come with their own windows.
+        break;
+    }
+    UpdateStatePane();
+}
+
+void EditorView::OnChar(WPARAM w, LPARAM) {
+    editing_.SetAutoIndent(options_.indent);
+    editing_.HandleCharacter(static_cast<std::uint32_t>(w));
+    UpdateStatePane();
+}
+
+void EditorView::Host::ScrollVertical(ScrollCode code) {
+    SendMessageA(view_.Handle(), WM_VSCROLL, static_cast<WPARAM>(code), 0);
+}
+
+void EditorView::Host::ScrollHorizontal(ScrollCode code) {
+    SendMessageA(view_.Handle(), WM_HSCROLL, static_cast<WPARAM>(code), 0);
+}
+
+void EditorView::Host::SetVerticalScrollPosition(std::int32_t position) {
+    SetScrollPos(view_.Handle(), SB_VERT, position, TRUE);
+}
+
+void EditorView::Host::SetHorizontalScrollPosition(std::int32_t position) {
+    SetScrollPos(view_.Handle(), SB_HORZ, position, TRUE);
+}
+
+void EditorView::Host::Beep() { ::Beep(440, 150); }
+
+void EditorView::Host::ToggleWindowSize() {
+    HWND frame = GetAncestor(view_.Handle(), GA_ROOT);
+    if (frame != nullptr) {
+        ShowWindow(frame, IsZoomed(frame) ? SW_RESTORE : SW_MAXIMIZE);
     }
 }
 

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "commands/cursor_commands.h"
+#include "commands/editor_context.h"
+#include "commands/editor_host.h"
+#include "commands/line_editing.h"
 #include "framework/busy_window.h"
 #include "framework/message_window.h"
 #include "settings/editor_settings.h"
@@ -28,6 +32,8 @@ public:
     void SetHost(DocumentHost* host) { host_ = host; }
 
     void OnTimer(UINT_PTR timerId) override;
+    // Typed characters: printable ones and tab are typed, carriage return splits the line.
+    void OnChar(WPARAM w, LPARAM l) override;
 
     void PlaceCaret() override;
     void RunCommand(std::int32_t command) override;
@@ -68,6 +74,27 @@ public:
     void ExitProgram();
 
 private:
+    // Lets the window-free editing commands reach this window.
+    class Host : public EditorHost {
+    public:
+        explicit Host(EditorView& view) : view_(view) {}
+        void Repaint() override { view_.Repaint(); }
+        void PlaceCaret() override { view_.PlaceCaret(); }
+        void ScrollVertical(ScrollCode code) override;
+        void ScrollHorizontal(ScrollCode code) override;
+        void SetVerticalScrollPosition(std::int32_t position) override;
+        void SetHorizontalScrollPosition(std::int32_t position) override;
+        void Beep() override;
+        void ShowMessage(std::string_view text, std::string_view detail) override {
+            view_.ShowMessage(text, detail);
+        }
+        void RecreateCaret() override { view_.RecreateCaret(); }
+        void ToggleWindowSize() override;
+
+    private:
+        EditorView& view_;
+    };
+
     // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty.
     std::string AskSavePath();
     // Saves under `path` behind the "Saving file..." notice.
@@ -85,6 +112,11 @@ private:
     bool saveResult_ = true;
     int noticeCountdown_ = 0;               // timer ticks until the notice closes
     EditorSettings options_;                // as applied; live values are collected on save
+    std::string statePaneText_;             // what pane 1 shows, to skip needless redraws
+    Host editorHost_{*this};
+    EditorContext context_{Store(), View(), editorHost_};
+    CursorCommands cursor_{context_};
+    LineEditing editing_{context_};
 };
 
 } // namespace kestrel
