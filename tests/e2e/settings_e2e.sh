@@ -57,4 +57,23 @@ Keys Return
 WaitActive MainClass "long.txt - Kestrel"
 Keys alt+x
 ExpectEq "$(WaitExit)" 0 "exit code"
+# A stored one-record key table binds "Delete line" (command 11) to F4 and nothing else:
+# Ctrl+Y does nothing, F4 deletes the caret line. The save question at exit writes the file.
+printf 'one\r\ntwo\r\nthree\r\n' >"$E2E_DIR/keys.txt"
+ForgetSettings
+SetSetting KeyCnt REG_DWORD 1
+SetSetting KeyTable REG_BINARY \
+    "0b000000000000000000000000000000000000000000000073000100000000000000000000000000"
+StartKestrel "$E2E_WIN_DIR\\keys.txt"
+WaitActive MainClass "keys.txt - Kestrel"
+Keys ctrl+y
+sleep 0.3
+StatusPane 1 ""
+Keys F4
+StatusPane 1 $'\tModified'
+Keys alt+x
+WaitActive CMSGCLASS Save
+Keys y
+ExpectEq "$(WaitExit)" 0 "exit code"
+ExpectEq "$(tr -d '\r' <"$E2E_DIR/keys.txt" | tr '\n' ' ')" "two three " "lines after F4"
 echo "settings: ok"
