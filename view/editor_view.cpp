@@ -280,17 +280,22 @@ void EditorView::NewFileCommand() {
     OpenDocument();
 }
 
-void EditorView::OpenCommand() {
-    char path[kDialogPathSize] = "";
-    documentPath_.copy(path, std::size(path) - 1);
+OPENFILENAMEA EditorView::FileDialog(char* path, std::size_t size) const {
     OPENFILENAMEA dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = Handle();
     dialog.lpstrFilter = kFileFilters;
     dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
     dialog.lpstrFile = path;
-    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+    dialog.nMaxFile = static_cast<DWORD>(size);
     dialog.lpstrInitialDir = initialDirectory_.empty() ? nullptr : initialDirectory_.c_str();
+    return dialog;
+}
+
+void EditorView::OpenCommand() {
+    char path[kDialogPathSize] = "";
+    documentPath_.copy(path, std::size(path) - 1);
+    OPENFILENAMEA dialog = FileDialog(path, std::size(path));
     dialog.Flags = Store().Flags().readOnly ? OFN_READONLY : 0;
     if (host_ != nullptr && !host_->CanClose()) {
         return;
@@ -312,14 +317,7 @@ void EditorView::OpenCommand() {
 
 std::string EditorView::AskSavePath() {
     char path[kDialogPathSize] = "";
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = kFileFilters;
-    dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = static_cast<DWORD>(std::size(path));
-    dialog.lpstrInitialDir = initialDirectory_.empty() ? nullptr : initialDirectory_.c_str();
+    OPENFILENAMEA dialog = FileDialog(path, std::size(path));
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                    OFN_NOREADONLYRETURN;
     if (!GetSaveFileNameA(&dialog)) {

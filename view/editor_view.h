@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/win32.h"
+// The file dialogs' record; the lean Windows header leaves it out.
+#include <commdlg.h>
+
 #include "commands/cursor_commands.h"
 #include "commands/editor_context.h"
 #include "commands/editor_host.h"
@@ -95,6 +99,8 @@ private:
         EditorView& view_;
     };
 
+    // The open and save dialogs' common settings: owner, filters, result buffer, folder.
+    OPENFILENAMEA FileDialog(char* path, std::size_t size) const;
     // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty.
     std::string AskSavePath();
     // Saves under `path` behind the "Saving file..." notice.
