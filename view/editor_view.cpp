@@ -26,6 +26,8 @@ constexpr COLORREF kNoticeText = RGB(0, 0, 0);
 constexpr COLORREF kNewFileBackground = RGB(0, 255, 0);
 constexpr int kNoticeTicks = 3;
 constexpr UINT kNewFilePeriod = 400;
+constexpr COLORREF kPassedEndBackground = RGB(255, 0, 255);
+constexpr UINT kPassedEndPeriod = 160;
 // The file dialogs' result buffers hold this many characters with the terminator.
 constexpr std::size_t kDialogPathSize = 260;
 
@@ -225,11 +227,17 @@ bool EditorView::IsModified() const {
     return flags.modified || flags.currentLineChanged;
 }
 
+// The notice never takes the keyboard from the view, so the modifier flags need no saving or
+// restoring around it: keys typed while it is up reach the document as usual.
 void EditorView::ShowNotice(const char* text, COLORREF background, int ticks, UINT period) {
     busy_.SetColours(kNoticeText, background);
     busy_.Show(Handle(), text, false);
     noticeCountdown_ = ticks;
     SetTimer(Handle(), kNoticeTimer, period, nullptr);
+}
+
+void EditorView::OnPassedEnd() {
+    ShowNotice("  Passed end of file.  ", kPassedEndBackground, kNoticeTicks, kPassedEndPeriod);
 }
 
 void EditorView::OnTimer(UINT_PTR timerId) {

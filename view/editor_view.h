@@ -70,6 +70,9 @@ public:
     // The outcome of the last Save or Save As: true when the document is on disk.
     bool SaveResult() const { return saveResult_; }
 
+    // A search ran past the end of the file: a short notice says so.
+    void OnPassedEnd();
+
     // ---- Commands ------------------------------------------------------------------------
     void OpenCommand();
     void NewFileCommand();
