@@ -53,13 +53,16 @@ public:
 
     // Adds one growth step of zero-filled elements. On failure the old block and capacity stay
     // and valid becomes false.
-    bool Grow() {
-        if (elements_ == nullptr || step_ < 1 || capacity_ > INT32_MAX - step_ ||
-            !FitsInMemory(capacity_ + step_)) {
+    bool Grow() { return GrowBy(step_); }
+
+    // Adds `elements` zero-filled elements (at least one), with Grow's failure rule.
+    bool GrowBy(std::int32_t elements) {
+        if (elements_ == nullptr || elements < 1 || capacity_ > INT32_MAX - elements ||
+            !FitsInMemory(capacity_ + elements)) {
             valid_ = false;
             return false;
         }
-        std::int32_t newCapacity = capacity_ + step_;
+        std::int32_t newCapacity = capacity_ + elements;
         void* block = std::realloc(elements_, static_cast<std::size_t>(newCapacity) * sizeof(T));
         if (block == nullptr) {
             valid_ = false;
@@ -67,7 +70,7 @@ public:
         }
         elements_ = static_cast<T*>(block);
         std::memset(static_cast<void*>(elements_ + capacity_), 0,
-                    static_cast<std::size_t>(step_) * sizeof(T));
+                    static_cast<std::size_t>(elements) * sizeof(T));
         capacity_ = newCapacity;
         return true;
     }

@@ -1,6 +1,7 @@
 // The line store: line records, the caret line's buffer and how edits are written back.
 #include "document/line_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -140,8 +141,15 @@ void LineStore::AdjustLineCount(std::int32_t delta) {
     }
 }
 
+bool LineStore::GrowTable() {
+    // 500 records at a time while the table is small; a large table grows by a sixteenth of
+    // itself, or reading a file of a million lines would copy the table thousands of times
+    // (a reallocation under Wine copies the whole block).
+    return lines_.GrowBy(std::max(kLineGrowthStep, lines_.Capacity() / 16));
+}
+
 bool LineStore::GrowLineTable() {
-    lines_.Grow();
+    GrowTable();
     return lines_.Capacity() != lineCount_;
 }
 
@@ -151,7 +159,7 @@ bool LineStore::InsertLines(std::int32_t index, std::int32_t n) {
         return false;
     }
     while (lineCount_ + n >= lines_.Capacity()) {
-        if (!lines_.Grow()) {
+        if (!GrowTable()) {
             return false;
         }
     }

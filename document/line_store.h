@@ -87,7 +87,8 @@ public:
     bool NewDocument();
     // Adds `delta` to the line count and tells the listener.
     void AdjustLineCount(std::int32_t delta);
-    // Grows the table by one step; true when the capacity now differs from the line count.
+    // Grows the table by one step (500 records, or a sixteenth of a table beyond 8000 records);
+    // true when the capacity now differs from the line count.
     bool GrowLineTable();
     // Opens n empty lines at `index` (0 to the line count), growing the table as needed so a
     // spare record remains. False, changing nothing, when the table cannot grow.
@@ -126,6 +127,8 @@ private:
     }
     bool InDocument(std::int32_t line) const { return line >= 0 && line < lineCount_; }
     void ClearRecords(std::int32_t from, std::int32_t to);
+    // Grows the table by one step: kLineGrowthStep records, or a sixteenth of a large table.
+    bool GrowTable();
     // Writable address of text that lies within the file buffer's data, or null.
     char* FileBufferText(const char* text, std::int32_t length);
 

@@ -174,6 +174,15 @@ TEST_P(LineStoreGrowthTest, TableGrowsOnlyWhenTheLastRecordIsTaken) {
 
 INSTANTIATE_TEST_SUITE_P(AroundTheFirstStep, LineStoreGrowthTest, ::testing::Values(4999, 5000));
 
+TEST_F(LineStoreTest, ALargeTableGrowsByASixteenthOfItself) {
+    Load(std::string(8999, '\n'));
+    EXPECT_EQ(store_.LineCapacity(), 9031); // 5000, 5500 ... 8500 in steps of 500, then 8500/16
+    Load(std::string(199999, '\n'));
+    // A fixed step of 500 would need 390 growths to get here; each copies the whole table.
+    EXPECT_EQ(store_.LineCount(), 200000);
+    EXPECT_LT(store_.LineCapacity(), 200000 + 200000 / 16 + 500);
+}
+
 TEST_F(LineStoreTest, AppendLineRefusesTextOutsideTheFileBuffer) {
     Load("abc");
     char elsewhere[] = "xyz";
