@@ -148,6 +148,16 @@ bool LineStore::GrowTable() {
     return lines_.GrowBy(std::max(kLineGrowthStep, lines_.Capacity() / 16));
 }
 
+bool LineStore::ReserveLines(std::int32_t lines) {
+    if (lines_.Elements() == nullptr || lines < lines_.Capacity()) {
+        return lines_.Elements() != nullptr;
+    }
+    if (lines == INT32_MAX) {
+        return false;
+    }
+    return lines_.GrowBy(lines + 1 - lines_.Capacity());
+}
+
 bool LineStore::GrowLineTable() {
     GrowTable();
     return lines_.Capacity() != lineCount_;

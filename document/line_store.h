@@ -90,6 +90,9 @@ public:
     // Grows the table by one step (500 records, or a sixteenth of a table beyond 8000 records);
     // true when the capacity now differs from the line count.
     bool GrowLineTable();
+    // Makes room for `lines` records in one growth, so that loading a large file of about that
+    // many lines never copies the table. False, changing nothing, when there is no room.
+    bool ReserveLines(std::int32_t lines);
     // Opens n empty lines at `index` (0 to the line count), growing the table as needed so a
     // spare record remains. False, changing nothing, when the table cannot grow.
     bool InsertLines(std::int32_t index, std::int32_t n);

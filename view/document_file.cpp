@@ -1,6 +1,8 @@
 // File reading and writing for the document, with the backup dance that protects the old file.
 #include "view/document_file.h"
 
+#include <algorithm>
+
 #include "document/line_splitter.h"
 #include "document/line_writer.h"
 #include "framework/handles.h"
@@ -10,6 +12,9 @@ namespace kestrel {
 namespace {
 
 std::int64_t writeFaultAfter = -1;
+
+// Files at least this large have their line table sized from a count of their line feeds.
+constexpr std::size_t kPresizeBytes = 4 * 1024 * 1024;
 
 // Hands each split line to the store; a refused line (no room to grow) ends the split.
 class StoreSink : public LineSink {
@@ -103,6 +108,12 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
     file.Reset();
     buffer.SetLength(read);
     store.Flags().unixMode = DetectUnixMode(buffer.Data(), buffer.Length());
+    if (buffer.Length() >= kPresizeBytes) {
+        // One growth to the number of line feeds (plus the last line) instead of many: each
+        // growth copies the table, and the old and new blocks are both held while it does.
+        std::size_t feeds = std::count(buffer.Data(), buffer.Data() + buffer.Length(), '\n');
+        store.ReserveLines(static_cast<std::int32_t>(std::min<std::size_t>(feeds + 1, INT32_MAX - 1)));
+    }
     StoreSink sink(store);
     SplitResult split =
         SplitBuffer(buffer.Data(), buffer.Length(), store.LineLength(), tabSize, sink);

@@ -174,6 +174,18 @@ TEST_P(LineStoreGrowthTest, TableGrowsOnlyWhenTheLastRecordIsTaken) {
 
 INSTANTIATE_TEST_SUITE_P(AroundTheFirstStep, LineStoreGrowthTest, ::testing::Values(4999, 5000));
 
+TEST_F(LineStoreTest, AReservedTableTakesAllItsLinesWithoutGrowing) {
+    ASSERT_TRUE(store_.BeginLoad());
+    ASSERT_TRUE(store_.ReserveLines(100000));
+    std::int32_t reserved = store_.LineCapacity();
+    EXPECT_GT(reserved, 100000);
+    Load(std::string(99999, '\n'));
+    EXPECT_EQ(store_.LineCount(), 100000);
+    EXPECT_EQ(store_.LineCapacity(), reserved);
+    EXPECT_TRUE(store_.ReserveLines(10)); // a smaller request changes nothing
+    EXPECT_EQ(store_.LineCapacity(), reserved);
+}
+
 TEST_F(LineStoreTest, ALargeTableGrowsByASixteenthOfItself) {
     Load(std::string(8999, '\n'));
     EXPECT_EQ(store_.LineCapacity(), 9031); // 5000, 5500 ... 8500 in steps of 500, then 8500/16
