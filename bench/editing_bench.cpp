@@ -18,6 +18,7 @@
 #include "commands/line_editing.h"
 #include "commands/text_view_host.h"
 #include "document/document_listener.h"
+#include "bench/benchmark_document.h"
 #include "document/line_store.h"
 
 namespace kestrel {
@@ -66,30 +67,9 @@ public:
 // the file loader fills the store, with the caret on `target`.
 std::unique_ptr<Editor> MakeEditor(std::int32_t lines, std::int32_t target) {
     auto editor = std::make_unique<Editor>();
-    std::string text;
-    text.reserve(static_cast<std::size_t>(lines) * 40);
-    char line[64];
-    for (std::int32_t i = 0; i < lines; ++i) {
-        int n = std::snprintf(line, sizeof line, "line %07d of the benchmark document\n", i);
-        text.append(line, static_cast<std::size_t>(n));
-    }
-    LineStore& store = editor->store;
-    FileBuffer& file = store.GetFileBuffer();
-    if (!store.BeginLoad() || !file.Reserve(text.size())) {
+    if (!LoadBenchmarkDocument(editor->store, lines)) {
         return nullptr;
     }
-    std::memcpy(file.Data(), text.data(), text.size());
-    file.SetLength(text.size());
-    const char* start = file.Data();
-    for (const char* p = start; p < file.Data() + text.size(); ++p) {
-        if (*p == '\n') {
-            if (!store.AppendLine(start, static_cast<std::int32_t>(p - start))) {
-                return nullptr;
-            }
-            start = p + 1;
-        }
-    }
-    store.AdjustLineCount(0);
     editor->context.LoadCurrentLine();
     editor->cursor.GoToPosition(target, 5);
     return editor;

@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/benchmark_document.h"
 #include "document/line_store.h"
 
 namespace kestrel {
@@ -22,29 +23,9 @@ constexpr std::int32_t kSmallLines = 100;
 // file loader fills it.
 std::unique_ptr<LineStore> MakeStore(std::int32_t lines) {
     auto store = std::make_unique<LineStore>();
-    std::string text;
-    text.reserve(static_cast<std::size_t>(lines) * 40);
-    char line[64];
-    for (std::int32_t i = 0; i < lines; ++i) {
-        int n = std::snprintf(line, sizeof line, "line %07d of the benchmark document\n", i);
-        text.append(line, static_cast<std::size_t>(n));
-    }
-    FileBuffer& file = store->GetFileBuffer();
-    if (!store->BeginLoad() || !file.Reserve(text.size())) {
+    if (!LoadBenchmarkDocument(*store, lines)) {
         return nullptr;
     }
-    std::memcpy(file.Data(), text.data(), text.size());
-    file.SetLength(text.size());
-    const char* start = file.Data();
-    for (const char* p = start; p < file.Data() + text.size(); ++p) {
-        if (*p == '\n') {
-            if (!store->AppendLine(start, static_cast<std::int32_t>(p - start))) {
-                return nullptr;
-            }
-            start = p + 1;
-        }
-    }
-    store->AdjustLineCount(0);
     return store;
 }
 
