@@ -32,13 +32,22 @@ if command -v clang++ >/dev/null 2>&1; then
     done
 fi
 
-# Windows: kestrel.exe and its tests under Wine, on a private display.
+# Windows: kestrel.exe and its tests under Wine, on a private display. The shipped program is
+# always the 32-bit build; where this host cannot run 32-bit code the tests run its 64-bit twin.
+source scripts/wine_host.sh
+UseWineForHost "$top"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
 cmake --build build/win32 -j "$jobs"
+if [ "$KESTREL_WIN_TREE" != "$top/build/win32" ]; then
+    echo "This host cannot run 32-bit code: the Windows tests run the 64-bit build ($KESTREL_WIN_TREE)."
+    cmake -S . -B "$KESTREL_WIN_TREE" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$KESTREL_WIN_TOOLCHAIN" >/dev/null
+    cmake --build "$KESTREL_WIN_TREE" -j "$jobs"
+fi
+win_log="$KESTREL_WIN_TREE/ctest.log"
 source scripts/test_display.sh
 trap StopTestDisplay EXIT
-StartTestDisplay "$top/build/win32"
-(cd build/win32 && ctest --output-on-failure -j 1 2>&1 | tee ctest.log) || true
+StartTestDisplay "$KESTREL_WIN_TREE"
+(cd "$KESTREL_WIN_TREE" && ctest --output-on-failure -j 1 2>&1 | tee ctest.log) || true
 
 Count() { grep -Eo "tests passed, [0-9]+ tests failed out of [0-9]+" "$1" | tail -n1; }
 summary() {
@@ -49,7 +58,7 @@ summary() {
     echo "${failed:-0} ${total:-0}"
 }
 read -r nf nt < <(summary "$native_log")
-read -r wf wt < <(summary build/win32/ctest.log)
+read -r wf wt < <(summary "$win_log")
 failed=$((nf + wf + fuzz_failed))
 passed=$((nt + wt - nf - wf))
 echo "native: $((nt - nf))/$nt, wine: $((wt - wf))/$wt, fuzz failures: $fuzz_failed"

@@ -25,7 +25,11 @@ target_link_libraries(kestrel_win32 PUBLIC kestrel_core ${KESTREL_SYSTEM_LIBS})
 
 add_executable(kestrel WIN32 app/win_main.cpp resources/kestrel.rc)
 target_link_libraries(kestrel PRIVATE kestrel_win32)
-target_link_options(kestrel PRIVATE ${KESTREL_STATIC_LINK} -mwindows -Wl,--large-address-aware)
+target_link_options(kestrel PRIVATE ${KESTREL_STATIC_LINK} -mwindows)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # Up to 4 GB of address space under 64-bit Windows, for the largest documents.
+    target_link_options(kestrel PRIVATE -Wl,--large-address-aware)
+endif()
 set_source_files_properties(resources/kestrel.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/kestrel.manifest;${CMAKE_SOURCE_DIR}/resources/kestrel.ico;${CMAKE_SOURCE_DIR}/resources/margin.cur;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
 

@@ -28,7 +28,7 @@ StartTestDisplay() {
     export WINEPREFIX="$build/wineprefix"
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    export WINEARCH=win32
+    export WINEARCH="${KESTREL_WINEARCH:-win32}"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the test Wine prefix (first time only)..."
         wineboot -i >/dev/null 2>&1 </dev/null || true
