@@ -49,7 +49,7 @@ void StoreEditedLine(benchmark::State& state, std::int32_t lines, std::int32_t l
     for (auto _ : state) {
         store.SetCaretLine(line);
         store.LoadCurrentLine();
-        store.CurrentLine().Data()[2] = c;
+        store.CurrentLine().ReplaceAt(2, c);
         c = c == 'z' ? 'a' : static_cast<char>(c + 1);
         store.Flags().currentLineChanged = true;
         benchmark::DoNotOptimize(store.StoreCurrentLine());

@@ -10,8 +10,6 @@ namespace kestrel {
 
 namespace {
 
-std::int32_t SaneTabSize(std::int32_t tabSize) { return tabSize < 1 ? 1 : tabSize; }
-
 // The top line that brings `line` into a window of `page` lines by moving `top` a whole number
 // of pages: up (never above line 0) while the line is above the window, then down while it is
 // below it.
@@ -64,8 +62,7 @@ void CursorCommands::ArrowRight() {
     }
     const std::int32_t index = context_.CaretIndex();
     if (index < context_.CaretLength() && context_.CaretText()[index] == '\t') {
-        const std::int32_t tabSize = SaneTabSize(view.TabSize());
-        const std::int32_t nextStop = documentColumn - documentColumn % tabSize + tabSize;
+        const std::int32_t nextStop = NextTabStop(documentColumn, view.TabSize());
         view.SetCaretColumn(nextStop - view.HorizontalOffset());
     } else {
         view.SetCaretColumn(view.CaretColumn() + 1);

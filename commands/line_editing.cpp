@@ -12,8 +12,6 @@ namespace kestrel {
 
 namespace {
 
-std::int32_t SaneTabSize(std::int32_t tabSize) { return tabSize < 1 ? 1 : tabSize; }
-
 // Applies `move` to both block marks. `move` gets the mark and whether it is the begin mark.
 template <typename Move>
 void MoveMarks(TextViewState& view, Move move) {
@@ -22,44 +20,6 @@ void MoveMarks(TextViewState& view, Move move) {
     move(begin, true);
     move(end, false);
     view.SetBlock(begin, end);
-}
-
-// Appends spaces until the line is `length` characters long. False, changing nothing, when the
-// buffer cannot hold that many.
-bool PadWithSpaces(CurrentLineBuffer& line, std::int32_t length) {
-    const std::int32_t old = line.Length();
-    if (length <= old) {
-        return true;
-    }
-    if (length > line.Size() - 1) {
-        return false;
-    }
-    std::memset(line.Data() + old, ' ', static_cast<std::size_t>(length - old));
-    line.Data()[length] = '\0';
-    return true;
-}
-
-// Opens room for `character` at `index` (0 to the length). False, changing nothing, when the
-// buffer is full.
-bool InsertAt(CurrentLineBuffer& line, std::int32_t index, char character) {
-    const std::int32_t length = line.Length();
-    if (index < 0 || index > length || length + 1 > line.Size() - 1) {
-        return false;
-    }
-    char* data = line.Data();
-    std::memmove(data + index + 1, data + index, static_cast<std::size_t>(length - index) + 1);
-    data[index] = character;
-    return true;
-}
-
-// Removes the character at `index` when there is one.
-void EraseAt(CurrentLineBuffer& line, std::int32_t index) {
-    const std::int32_t length = line.Length();
-    if (index < 0 || index >= length) {
-        return;
-    }
-    char* data = line.Data();
-    std::memmove(data + index, data + index + 1, static_cast<std::size_t>(length - index));
 }
 
 // The spaces and tabs that begin `text`.
@@ -71,21 +31,15 @@ std::string_view LeadingBlanks(std::string_view text) {
 } // namespace
 
 bool JoinText(CurrentLineBuffer& line, std::string& rest, std::int32_t tabSize) {
-    tabSize = SaneTabSize(tabSize);
-    const std::int32_t limit = line.Size() - 1;
-    char* data = line.Data();
-    std::int32_t length = line.Length();
-    std::int32_t width = IndexToColumn(length, line.View(), tabSize);
+    const std::int32_t limit = line.Capacity();
+    std::int32_t width = IndexToColumn(line.Length(), line.View(), tabSize);
     std::size_t used = 0;
-    // The width test is the limit the user sees; the length test keeps the terminator inside
-    // the buffer whatever the width.
-    while (used < rest.size() && width < limit && length < limit) {
-        const char c = rest[used];
-        data[length++] = c;
-        width = c == '\t' ? width - width % tabSize + tabSize : width + 1;
+    // The width test is the limit the user sees; Append refuses what the buffer cannot hold,
+    // whatever the width.
+    while (used < rest.size() && width < limit && line.Append(rest[used])) {
+        width = rest[used] == '\t' ? NextTabStop(width, tabSize) : width + 1;
         ++used;
     }
-    data[length] = '\0';
     rest.erase(0, used);
     return used > 0;
 }
@@ -102,7 +56,7 @@ void LineEditing::HandleCharacter(std::uint32_t code) {
 
 void LineEditing::TypeChar(char character) {
     if (character == '\0') {
-        return; // a line is NUL-terminated and cannot hold one
+        return; // no key types a NUL; a NUL read from a file is kept, never typed
     }
     TextViewState& view = context_.View();
     EditorHost& host = context_.Host();
@@ -123,11 +77,11 @@ void LineEditing::TypeChar(char character) {
         host.Beep();
         return;
     }
-    PadWithSpaces(line, index);
+    line.PadTo(index);
     if (replaces) {
-        line.Data()[index] = character;
+        line.ReplaceAt(index, character);
     } else {
-        InsertAt(line, index, character);
+        line.InsertAt(index, character);
     }
     view.SetCaretColumn(IndexToColumn(index + 1, line.View(), view.TabSize()) -
                         view.HorizontalOffset());
@@ -204,7 +158,7 @@ bool LineEditing::SplitInsert() {
     }
     CurrentLineBuffer& buffer = store.CurrentLine();
     const std::string text(buffer.View());
-    buffer.Data()[split] = '\0';
+    buffer.Truncate(split);
     store.Flags().currentLineChanged = true;
     if (!StoreLine()) {
         // The store reported it; the line keeps its stored text, so take the new line back.
@@ -255,7 +209,7 @@ void LineEditing::Backspace() {
         view.SetCaretColumn(view.CaretColumn() - 1);
     } else if (index >= 1) {
         CurrentLineBuffer& line = context_.Store().CurrentLine();
-        EraseAt(line, index - 1);
+        line.EraseAt(index - 1);
         view.SetCaretColumn(IndexToColumn(index - 1, line.View(), view.TabSize()) -
                             view.HorizontalOffset());
         context_.Store().Flags().currentLineChanged = true;
@@ -357,7 +311,7 @@ void LineEditing::DeleteChar() {
         return; // never joins the next line
     }
     TextViewState& view = context_.View();
-    EraseAt(context_.Store().CurrentLine(), index);
+    context_.Store().CurrentLine().EraseAt(index);
     const std::int32_t caretLine = view.CaretLine();
     MoveMarks(view, [&](TextPos& mark, bool) {
         if (mark.line == caretLine && mark.index > index) {

@@ -66,6 +66,8 @@ void PaintPlan::Build(const TextViewState& view, const LineSource& source) {
         if (expandedLength > offset) {
             row.text.assign(expandedBuffer_.data() + offset,
                             static_cast<std::size_t>(expandedLength - offset));
+            // A NUL byte keeps its cell on screen: the line goes on after it.
+            std::replace(row.text.begin(), row.text.end(), '\0', view.NulCell());
         } else {
             row.text.clear();
         }

@@ -71,6 +71,8 @@ public:
     // leading), both in pixels. The left margin is one empty cell, so it follows the width.
     void SetFontMetrics(std::int32_t charWidth, std::int32_t lineHeight);
     void SetTabSize(std::int32_t tabSize) { tabSize_ = tabSize; }
+    // The character drawn in the cell of a NUL byte, which the font itself would not show.
+    void SetNulCell(char cell) { nulCell_ = cell; }
     void SetLineLength(std::int32_t lineLength) { lineLength_ = lineLength; }
     void SetWheelLines(std::int32_t wheelLines) { wheelLines_ = wheelLines; }
     // Hides or shows the horizontal bar and recomputes the horizontal range; the offset still
@@ -184,6 +186,7 @@ public:
     std::int32_t VerticalMax() const { return verticalMax_; }
     std::int32_t WheelLines() const { return wheelLines_; }
     std::int32_t TabSize() const { return tabSize_; }
+    char NulCell() const { return nulCell_; }
     std::int32_t LineLength() const { return lineLength_; }
 
 private:
@@ -210,6 +213,7 @@ private:
     std::int32_t wheelLines_ = kInitialWheelLines; // line steps per wheel message
     std::int32_t lineLength_ = kInitialLineLength; // line buffer size in bytes (limit + 1)
     std::int32_t tabSize_ = kInitialTabSize;       // display columns between tab stops
+    char nulCell_ = '?';                           // drawn for a NUL byte of a line
     bool horizontalBarHidden_ = false;
 
     bool blockShown_ = false;

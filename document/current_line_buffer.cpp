@@ -1,4 +1,4 @@
-// The current-line buffer: a bounded, NUL-terminated copy of the caret line.
+// The current-line buffer: a bounded copy of the caret line with an explicit length.
 #include "document/current_line_buffer.h"
 
 #include <cstdlib>
@@ -20,39 +20,77 @@ bool CurrentLineBuffer::Resize(std::int32_t size) {
     if (block == nullptr) {
         return false;
     }
-    std::int32_t keep = Length();
-    if (keep > size - 1) {
-        keep = size - 1;
-    }
+    std::int32_t keep = length_ < size - 1 ? length_ : size - 1;
     std::memcpy(block, data_, static_cast<std::size_t>(keep));
-    block[keep] = '\0';
     if (data_ != empty_) {
         std::free(data_);
     }
     data_ = block;
     size_ = size;
+    SetLength(keep);
     return true;
 }
 
 void CurrentLineBuffer::Assign(std::string_view text) {
-    std::size_t n = 0;
-    std::size_t limit = static_cast<std::size_t>(size_ - 1);
-    while (n < text.size() && n < limit && text[n] != '\0') {
-        ++n;
-    }
+    std::size_t n = text.size() < static_cast<std::size_t>(Capacity())
+                        ? text.size()
+                        : static_cast<std::size_t>(Capacity());
     if (n > 0) {
-        std::memcpy(data_, text.data(), n);
+        std::memmove(data_, text.data(), n);
     }
-    data_[n] = '\0';
+    SetLength(static_cast<std::int32_t>(n));
 }
 
-std::int32_t CurrentLineBuffer::Length() const {
-    const void* end = std::memchr(data_, '\0', static_cast<std::size_t>(size_));
-    // Even an editor that overwrote the terminator never makes a reader run past the buffer.
-    if (end == nullptr) {
-        return size_ - 1;
+bool CurrentLineBuffer::InsertAt(std::int32_t index, char character) {
+    if (index < 0 || index > length_ || length_ >= Capacity()) {
+        return false;
     }
-    return static_cast<std::int32_t>(static_cast<const char*>(end) - data_);
+    std::memmove(data_ + index + 1, data_ + index, static_cast<std::size_t>(length_ - index));
+    data_[index] = character;
+    SetLength(length_ + 1);
+    return true;
+}
+
+bool CurrentLineBuffer::ReplaceAt(std::int32_t index, char character) {
+    if (index < 0 || index >= length_) {
+        return false;
+    }
+    data_[index] = character;
+    return true;
+}
+
+bool CurrentLineBuffer::EraseAt(std::int32_t index) {
+    if (index < 0 || index >= length_) {
+        return false;
+    }
+    std::memmove(data_ + index, data_ + index + 1, static_cast<std::size_t>(length_ - index - 1));
+    SetLength(length_ - 1);
+    return true;
+}
+
+bool CurrentLineBuffer::PadTo(std::int32_t length) {
+    if (length <= length_) {
+        return true;
+    }
+    if (length > Capacity()) {
+        return false;
+    }
+    std::memset(data_ + length_, ' ', static_cast<std::size_t>(length - length_));
+    SetLength(length);
+    return true;
+}
+
+bool CurrentLineBuffer::Truncate(std::int32_t length) {
+    if (length < 0 || length > length_) {
+        return false;
+    }
+    SetLength(length);
+    return true;
+}
+
+void CurrentLineBuffer::SetLength(std::int32_t length) {
+    length_ = length;
+    data_[length] = '\0';
 }
 
 } // namespace kestrel

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <limits>
 
+#include "document/text_columns.h"
+
 // The 32-bit build targets processors without SSE2 by default, so there SSE2 is switched on for
 // the one function that uses it, and that function runs only when the processor reports SSE2.
 #if defined(__SSE2__)
@@ -158,7 +160,7 @@ LineEnd ScanLine(const char* p, const char* end, std::int32_t limit, std::int32_
             return {found, false};
         }
         ++count;
-        width = (width / tabSize + 1) * tabSize;
+        width = NextTabStop(width, tabSize);
         ++p;
         if (count >= limit || width >= limit) {
             break;

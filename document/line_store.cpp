@@ -75,7 +75,7 @@ std::int32_t LineStore::StoreCurrentLine() {
     LineRecord& record = lines_[caretLine_];
     if (record.length != 0 && record.length >= length) {
         // The leftover tail of the old text is simply abandoned.
-        CopyBounded(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
+        std::memcpy(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
         record.length = length;
     } else {
         // An empty line always gets new storage: its pointer may sit on a line end inside the

@@ -3,26 +3,10 @@
 
 namespace kestrel {
 
-namespace {
-
-std::int32_t NextTabStop(std::int32_t width, std::int32_t tabSize) {
-    return width - width % tabSize + tabSize;
-}
-
-std::int32_t SaneTabSize(std::int32_t tabSize) {
-    return tabSize < 1 ? 1 : tabSize;
-}
-
-} // namespace
-
 std::int32_t ColumnToIndex(std::int32_t column, std::string_view text, std::int32_t tabSize) {
-    tabSize = SaneTabSize(tabSize);
     std::int32_t index = 0;
     std::int32_t width = 0;
     for (char c : text) {
-        if (c == '\0') {
-            break;
-        }
         if (width >= column) {
             return index;
         }
@@ -41,11 +25,10 @@ std::int32_t ColumnToIndex(std::int32_t column, std::string_view text, std::int3
 }
 
 std::int32_t IndexToColumn(std::int32_t index, std::string_view text, std::int32_t tabSize) {
-    tabSize = SaneTabSize(tabSize);
     std::int32_t width = 0;
     std::int32_t n = 0;
     for (char c : text) {
-        if (n >= index || c == '\0') {
+        if (n >= index) {
             break;
         }
         width = c == '\t' ? NextTabStop(width, tabSize) : width + 1;
@@ -59,16 +42,16 @@ std::int32_t ExpandTabs(char* destination, std::string_view source, std::int32_t
     if (limit == 0) {
         return 0;
     }
-    std::size_t step = static_cast<std::size_t>(SaneTabSize(tabSize));
     std::size_t room = limit - 1;
     std::size_t written = 0;
     for (char c : source) {
-        if (c == '\0' || written >= room) {
+        if (written >= room) {
             break;
         }
         if (c == '\t') {
-            std::size_t spaces = step - written % step;
-            while (spaces-- > 0 && written < room) {
+            const std::size_t stop = static_cast<std::size_t>(
+                NextTabStop(static_cast<std::int32_t>(written), tabSize));
+            while (written < stop && written < room) {
                 destination[written++] = ' ';
             }
         } else {
@@ -77,15 +60,6 @@ std::int32_t ExpandTabs(char* destination, std::string_view source, std::int32_t
     }
     destination[written] = '\0';
     return static_cast<std::int32_t>(written);
-}
-
-void CopyBounded(char* destination, const char* source, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        destination[i] = source[i];
-        if (source[i] == '\0') {
-            return;
-        }
-    }
 }
 
 } // namespace kestrel

@@ -8,8 +8,13 @@
 
 namespace kestrel {
 
-// Every function below reads `text` up to its end or its first NUL, whichever comes first.
-// A tab size below 1 is taken as 1.
+// Every function below reads the whole of `text`: a NUL byte is an ordinary character one
+// column wide. A tab size below 1 is taken as 1.
+
+// The display column of the tab stop after `width` columns: the one rule for tabs everywhere.
+constexpr std::int32_t NextTabStop(std::int32_t width, std::int32_t tabSize) {
+    return tabSize < 1 ? width + 1 : width - width % tabSize + tabSize;
+}
 
 // Character index that covers display `column`. A column inside a tab's expansion maps to the
 // tab; a column beyond the end maps to the matching index beyond the end, as if the line were
@@ -21,12 +26,9 @@ std::int32_t IndexToColumn(std::int32_t index, std::string_view text, std::int32
 
 // Copies `source` into `destination` (`limit` bytes) with every tab replaced by spaces up to the
 // next tab stop. Stops once limit - 1 characters are written, even inside a tab, and always
-// NUL-terminates (nothing is written when limit is 0). Returns the characters written.
+// NUL-terminates (nothing is written when limit is 0). NUL bytes of the source are copied as
+// they are. Returns the characters written.
 std::int32_t ExpandTabs(char* destination, std::string_view source, std::int32_t tabSize,
                         std::size_t limit);
-
-// Copies at most n characters. A NUL met on the way is copied and ends the copy; otherwise no
-// terminator is added.
-void CopyBounded(char* destination, const char* source, std::size_t n);
 
 } // namespace kestrel

@@ -101,6 +101,9 @@ void TextWindow::ApplyFont(HFONT font) {
     TEXTMETRICA metrics{};
     GetTextMetricsA(memoryDc_.Get(), &metrics);
     view_.SetFontMetrics(metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading);
+    // The font's own stand-in for a missing character marks a NUL byte, unless it is blank.
+    const char fallback = static_cast<char>(metrics.tmDefaultChar);
+    view_.SetNulCell(static_cast<unsigned char>(fallback) > ' ' ? fallback : '?');
 }
 
 void TextWindow::SetBackgroundColour(COLORREF colour) {

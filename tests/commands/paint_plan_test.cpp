@@ -142,7 +142,11 @@ INSTANTIATE_TEST_SUITE_P(PaintPlan, RowText,
                                            TextCase{"0123456789", 8, 10, ""},
                                            TextCase{"0123456789", 8, 12, ""},
                                            TextCase{"\tx", 8, 3, "     x"},
-                                           TextCase{"", 8, 0, ""}));
+                                           TextCase{"", 8, 0, ""},
+                                           // A NUL byte is a visible cell; the line goes on.
+                                           TextCase{std::string("\0a\0\tb\0", 6), 4, 0,
+                                                    "?a? b?"},
+                                           TextCase{std::string("ab\0cd", 5), 8, 2, "?cd"}));
 
 TEST_F(PaintPlanTest, TabsExpandOnlyUpToTheLineLengthLimit) {
     // 40 tabs would be 320 columns; the limit of 256 bytes leaves room for 255.

@@ -36,7 +36,9 @@ TEST(TextColumns, IndexToColumnCountsATabToTheNextStop) {
 
 TEST(TextColumns, IndexToColumnStopsAtTheEndOfTheText) {
     EXPECT_EQ(IndexToColumn(50, "a\tb", 8), 9);
-    EXPECT_EQ(IndexToColumn(50, std::string_view("ab\0cd", 5), 8), 2);
+    // A NUL byte is one column like any other character; the text goes on after it.
+    EXPECT_EQ(IndexToColumn(50, std::string_view("ab\0cd", 5), 8), 5);
+    EXPECT_EQ(ColumnToIndex(4, std::string_view("\0\0\tx", 4), 4), 3);
 }
 
 TEST(TextColumns, ConversionsRoundTripOnCharacterStarts) {
@@ -82,16 +84,6 @@ TEST_F(ExpandTabsTest, WritesNothingWithALimitOfZero) {
     Expand("abc", 8, 0);
     EXPECT_EQ(out_[0], '#');
     EXPECT_EQ(written_, 0);
-}
-
-TEST(TextColumns, CopyBoundedAddsNoTerminatorUnlessItMeetsOne) {
-    char out[8];
-    std::memset(out, '#', sizeof out);
-    CopyBounded(out, "abcdef", 3);
-    EXPECT_EQ(std::string(out, 4), "abc#");
-    std::memset(out, '#', sizeof out);
-    CopyBounded(out, "ab", 6);
-    EXPECT_EQ(std::string(out, 4), std::string("ab\0#", 4));
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+// Fuzz target for editing: any bytes loaded as lines, then any script of typing, Enter,
+// Backspace joins, Delete char and Restore line. The saved bytes must equal a plain model of the
+// same edits, so no byte of a line (a NUL, a high byte, a tab) is ever lost or changed.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/commands/edit_script.h"
+
+namespace {
+
+void Check(bool ok) {
+    if (!ok) {
+        __builtin_trap();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using kestrel::Edit;
+    using kestrel::EditOp;
+    if (size < 1) {
+        return 0;
+    }
+    // The first byte counts the edits, four bytes each; the rest is the file.
+    const std::size_t edits = data[0] % 48;
+    const std::size_t scriptBytes = 1 + 4 * edits;
+    if (size < scriptBytes) {
+        return 0;
+    }
+    // Lines as loading gives them: never as wide as the line limit (tabs every 8 columns).
+    const std::int32_t lineLength = data[0] & 0x80 ? 256 : 2048;
+    std::vector<std::string> lines(1);
+    std::int32_t width = 0;
+    for (std::size_t i = scriptBytes; i < size; ++i) {
+        const char c = static_cast<char>(data[i]);
+        const std::int32_t next = c == '\t' ? (width / 8 + 1) * 8 : width + 1;
+        if (c == '\n') {
+            lines.emplace_back();
+            width = 0;
+        } else if (c != '\r' && next < lineLength - 1 && lines.back().size() < 200) {
+            lines.back() += c;
+            width = next;
+        }
+    }
+    kestrel::EditScript script(size > scriptBytes ? lines : std::vector<std::string>{},
+                               lineLength);
+    for (std::size_t e = 0; e < edits; ++e) {
+        const std::uint8_t* p = data + 1 + 4 * e;
+        const std::int32_t line = p[1] % script.LineCount();
+        const Edit edit{static_cast<EditOp>(p[0] % 5), line, p[2] % (script.LineSize(line) + 4),
+                        static_cast<char>(p[3])};
+        script.Apply(edit);
+    }
+    Check(script.Saved() == script.Expected());
+    return 0;
+}

@@ -1,0 +1,60 @@
+// Load, edit and save through the real editing commands: every byte that was not edited comes
+// back, NUL bytes, high bytes and tabs included, whatever line of the document they are on.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/commands/edit_script.h"
+
+namespace kestrel {
+namespace {
+
+using namespace std::string_literals;
+
+struct RoundTripCase {
+    const char* name;
+    std::vector<Edit> edits;
+};
+
+// Lines with a NUL at the start, in the middle and at the end, high bytes and tabs.
+const std::vector<std::string> kLines = {
+    "\0head"s, "mid\0dle\ttab"s, "tail\0"s, "\xff\x80\t\xe9 high"s, "\0\0\0"s, "plain"s,
+};
+
+class EditRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(EditRoundTrip, KeepsEveryByteThatWasNotEdited) {
+    for (std::int32_t lineLength : {256, 2048}) {
+        EditScript script(kLines, lineLength);
+        for (const Edit& edit : GetParam().edits) {
+            ASSERT_TRUE(script.Apply(edit)) << "edit skipped";
+        }
+        EXPECT_EQ(script.Saved(), script.Expected()) << "line length " << lineLength;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NulHighAndTabLines, EditRoundTrip,
+    ::testing::Values(
+        RoundTripCase{"TypeBeforeANulAtTheStart", {{EditOp::Type, 0, 0, 'a'}}},
+        RoundTripCase{"TypeAfterAMiddleNul", {{EditOp::Type, 1, 4, 'b'}}},
+        RoundTripCase{"TypeBeyondATrailingNul", {{EditOp::Type, 2, 7, 'c'}}},
+        RoundTripCase{"TypeIntoNulsAndHighBytes",
+                      {{EditOp::Type, 4, 1, '\x01'}, {EditOp::Type, 3, 2, '\xfe'}}},
+        RoundTripCase{"EnterAtTheStartOfANulLine", {{EditOp::Enter, 0, 0}}},
+        RoundTripCase{"EnterRightAfterANul", {{EditOp::Enter, 1, 4}, {EditOp::Enter, 4, 2}}},
+        RoundTripCase{"BackspaceJoinsNulLines",
+                      {{EditOp::JoinAbove, 2, 0}, {EditOp::JoinAbove, 1, 0}}},
+        RoundTripCase{"DeleteTheNulItself", {{EditOp::DeleteChar, 1, 3}}},
+        RoundTripCase{"DeleteBeforeANul", {{EditOp::DeleteChar, 2, 3}}},
+        RoundTripCase{"RestoreLineBringsBackTheNulLine",
+                      {{EditOp::Type, 1, 0, 'q'}, {EditOp::DeleteChar, 1, 4},
+                       {EditOp::RestoreLine, 0, 0}}},
+        RoundTripCase{"RestoreAfterSplitKeepsTheStoredHalves",
+                      {{EditOp::Enter, 1, 5}, {EditOp::Type, 2, 0, 'z'},
+                       {EditOp::RestoreLine, 0, 0}, {EditOp::JoinAbove, 2, 0}}}),
+    [](const ::testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+
+} // namespace
+} // namespace kestrel
