@@ -35,7 +35,7 @@ void MainFrame::UpdateTitle() {
 void MainFrame::ApplySettings(const EditorSettings& settings) {
     settings_ = settings;
     view_.ApplySettings(settings);
-    LOGFONTA font = ToLogFont(settings.screenFont);
+    LOGFONTA font = ToLogFont(SaneScreenFont(settings.screenFont));
     view_.ApplyFont(CreateFontIndirectA(&font));
     view_.UpdateLayout();
 }
@@ -98,6 +98,9 @@ bool MainFrame::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
         // The menu loop swallowed the Alt key-up that opened the menu; without this every
         // later key would reach the view with a phantom Alt.
         view_.ClearModifiers();
+    } else if (message == WM_DISPLAYCHANGE) {
+        // Only top-level windows hear of a new display; the view's surface must cover it.
+        view_.OnDisplayChange();
     }
     return FrameWindow::OnOtherMessage(message, w, l);
 }

@@ -150,21 +150,26 @@ bool LineEditing::SplitInsert() {
     // A caret beyond the end of the line splits at the end.
     const std::int32_t split = std::min(context_.CaretIndex(), context_.CaretLength());
 
-    // The new line is opened before anything is cut: when the table cannot grow, the line
-    // stays whole instead of losing the part after the caret.
+    // The whole line is stored first, then the part after the caret gets storage of its own,
+    // and only then is the line cut: the cut itself needs no memory (it shortens a stored text
+    // in place), so running out at any step leaves every character of the line in the document.
+    if (!StoreLine()) {
+        return false;
+    }
     if (!store.InsertLines(line + 1, 1)) {
         host.ShowMessage(kOutOfMemoryText, "");
         return false;
     }
     CurrentLineBuffer& buffer = store.CurrentLine();
     const std::string text(buffer.View());
-    buffer.Truncate(split);
-    store.Flags().currentLineChanged = true;
-    if (!StoreLine()) {
-        // The store reported it; the line keeps its stored text, so take the new line back.
+    if (!store.SetLineText(line + 1, std::string_view(text).substr(static_cast<std::size_t>(split)))) {
+        // The store reported it; the line is still whole, so take the new line back.
         store.DeleteLines(line + 1, 1);
         return false;
     }
+    buffer.Truncate(split);
+    store.Flags().currentLineChanged = true;
+    StoreLine();
 
     MoveMarks(view, [&](TextPos& mark, bool) {
         if (mark.line > line) {
@@ -177,7 +182,8 @@ bool LineEditing::SplitInsert() {
     view.SetCaretColumn(0);
     view.SetHorizontalOffset(0);
     std::string_view newText = std::string_view(text).substr(static_cast<std::size_t>(split));
-    if (autoIndent_ && newText.empty()) {
+    const bool indents = autoIndent_ && newText.empty();
+    if (indents) {
         // Only a line opened at the end is indented; a split inside the text never is.
         newText = LeadingBlanks(std::string_view(text).substr(0, static_cast<std::size_t>(split)));
         view.SetCaretColumn(IndexToColumn(static_cast<std::int32_t>(newText.size()), newText,
@@ -191,7 +197,8 @@ bool LineEditing::SplitInsert() {
     }
     store.SetCaretLine(view.CaretLine());
     buffer.Assign(newText);
-    store.Flags().currentLineChanged = true;
+    // The new line already holds its text; only an indent is new.
+    store.Flags().currentLineChanged = indents;
     store.StoreCurrentLine();
     return true;
 }

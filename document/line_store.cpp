@@ -73,7 +73,10 @@ std::int32_t LineStore::StoreCurrentLine() {
         return length;
     }
     LineRecord& record = lines_[caretLine_];
-    if (record.length != 0 && record.length >= length) {
+    if (length == 0) {
+        // An empty line's text is never read: nothing to write, nothing to allocate.
+        record.length = 0;
+    } else if (record.length != 0 && record.length >= length) {
         // The leftover tail of the old text is simply abandoned.
         std::memcpy(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
         record.length = length;
@@ -98,6 +101,31 @@ std::int32_t LineStore::StoreCurrentLine() {
     }
     OnLineChanged();
     return length;
+}
+
+bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
+    if (!InDocument(line) || IsCaretLine(line) || text.size() > INT32_MAX) {
+        return false;
+    }
+    LineRecord& record = lines_[line];
+    const std::int32_t length = static_cast<std::int32_t>(text.size());
+    if (length > record.length) {
+        char* storage = arena_.ArenaAlloc(text.size());
+        if (storage == nullptr) {
+            if (listener_ != nullptr) {
+                listener_->ShowMessage(kOutOfMemoryText, "");
+            }
+            flags_.readOnly = true;
+            return false;
+        }
+        record.text = storage;
+    }
+    if (length > 0) {
+        std::memcpy(record.text, text.data(), text.size());
+    }
+    record.length = length;
+    OnLineChanged();
+    return true;
 }
 
 // ---- Whole lines ------------------------------------------------------------------------------

@@ -104,10 +104,13 @@ INT_PTR DialogWindow::DialogProc(UINT message, WPARAM w, LPARAM l) {
         OnMouseMove(w, l);
         return 0;
     case WM_NOTIFY: {
+        // A dialog procedure's own return only says "handled"; the reply the sender reads
+        // goes through DWLP_MSGRESULT.
         auto* header = reinterpret_cast<NMHDR*>(l);
         if (Control* control = Control::FromHandle(header->hwndFrom)) {
-            control->OnNotify(header);
+            SetMessageResult(control->OnNotify(header));
         } else {
+            SetMessageResult(0);
             OnNotify(w, l);
         }
         return 1;
@@ -116,7 +119,9 @@ INT_PTR DialogWindow::DialogProc(UINT message, WPARAM w, LPARAM l) {
         OnPaint();
         return 0;
     case WM_QUERYENDSESSION:
-        return OnQueryEndSession();
+        // Returned directly, the answer would be lost and read as a veto of the session's end.
+        SetMessageResult(OnQueryEndSession());
+        return 1;
     case WM_RBUTTONDOWN:
         OnRButtonDown(w, l);
         return 0;
@@ -148,6 +153,12 @@ INT_PTR DialogWindow::DialogProc(UINT message, WPARAM w, LPARAM l) {
         return 0;
     default:
         return OnOtherMessage(message, w, l);
+    }
+}
+
+void DialogWindow::SetMessageResult(LRESULT result) {
+    if (hwnd_ != nullptr) {
+        SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
     }
 }
 

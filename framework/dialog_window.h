@@ -42,9 +42,12 @@ public:
     virtual void OnLButtonUp(WPARAM w, LPARAM l);
     virtual void OnMenuSelect(WPARAM w, LPARAM l);
     virtual void OnMouseMove(WPARAM w, LPARAM l);
+    // A notification from a control without its own object; the reply to the sender is 0
+    // unless the handler calls SetMessageResult.
     virtual void OnNotify(WPARAM w, LPARAM l);
     // The dialog manager paints; the default does nothing.
     virtual void OnPaint();
+    // The answer to WM_QUERYENDSESSION: nonzero lets the session end.
     virtual INT_PTR OnQueryEndSession();
     virtual void OnRButtonDown(WPARAM w, LPARAM l);
     virtual void OnRButtonUp(WPARAM w, LPARAM l);
@@ -64,6 +67,9 @@ public:
     static INT_PTR CALLBACK SharedDialogProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
 protected:
+    // The reply that the sender of the message being handled receives (DWLP_MSGRESULT).
+    void SetMessageResult(LRESULT result);
+
     HWND hwnd_ = nullptr;
     DWORD style_ = 0;
     DWORD exStyle_ = 0;

@@ -126,7 +126,13 @@ int MessageWindow::Show(HWND owner, const char* text, const char* caption, UINT 
     }
     AfterCreate();
     if (owner_ != nullptr) {
-        EnableWindow(owner_, FALSE);
+        // The whole top-level window goes quiet, menu and all, so that no command can start
+        // inside this loop while the operation that asked is still half-way. One that was
+        // disabled already is left for whoever disabled it to enable again.
+        disabledRoot_ = GetAncestor(owner_, GA_ROOT);
+        if (disabledRoot_ != nullptr && EnableWindow(disabledRoot_, FALSE)) {
+            disabledRoot_ = nullptr;
+        }
     } else {
         // A box without an owner (a start-up message) is the program's only window: it must
         // take the keyboard, or its keys would go to whatever was active before.
@@ -267,8 +273,9 @@ void MessageWindow::CloseBox() {
         return;
     }
     // The owner comes back before the box goes, or activation jumps to another program.
-    if (owner_ != nullptr) {
-        EnableWindow(owner_, TRUE);
+    if (disabledRoot_ != nullptr) {
+        EnableWindow(disabledRoot_, TRUE);
+        disabledRoot_ = nullptr;
     }
     HWND box = Handle();
     Destroy();

@@ -64,6 +64,7 @@ private:
     void CloseBox();
 
     HWND owner_ = nullptr;
+    HWND disabledRoot_ = nullptr; // the owner's top-level window, disabled while the box is up
     bool running_ = false;
     int result_ = 0;
     int buttonResults_[3] = {0, 0, 0};

@@ -32,6 +32,22 @@ FontRecord DefaultScreenFont() {
     return font;
 }
 
+FontRecord SaneScreenFont(FontRecord font) {
+    constexpr std::uint8_t kPitchBits = 0x03;
+    constexpr std::uint8_t kFixedPitch = 0x01;
+    font.escapement = 0;
+    font.orientation = 0;
+    if (font.height < -kMaxScreenFontHeight || font.height > kMaxScreenFontHeight) {
+        font.height = 0;
+    }
+    if (font.width < 0 || font.width > kMaxScreenFontWidth) {
+        font.width = 0;
+    }
+    font.pitchAndFamily =
+        static_cast<std::uint8_t>((font.pitchAndFamily & ~kPitchBits) | kFixedPitch);
+    return font;
+}
+
 namespace {
 
 // The screen font and printer values, in their stored order (font and prnFont first).

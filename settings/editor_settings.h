@@ -100,6 +100,15 @@ static_assert(sizeof(FontRecord) == 60, "FontRecord must match the 32-bit logica
 // The screen font before anything is read: all zero, "fixedsys", pitch-and-family 0x23.
 FontRecord DefaultScreenFont();
 
+// Largest cell a screen font may ask for, in logical units; beyond it a record is damaged.
+constexpr std::int32_t kMaxScreenFontHeight = 512;
+constexpr std::int32_t kMaxScreenFontWidth = 256;
+
+// The record as the view may use it: upright (escapement and orientation 0), a height and width
+// within the bounds above (else the font's own, 0), and fixed pitch asked for whatever the
+// stored pitch bits say, since the view counts columns in cells of one width.
+FontRecord SaneScreenFont(FontRecord font);
+
 // Every option the Settings dialogs edit and "Save settings?" keeps. Colours are 0x00BBGGRR.
 struct EditorSettings {
     // Screen font: only its face name, height, weight, pitch-and-family and character set are

@@ -2,7 +2,6 @@
 #include "settings/stored_key_table.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <vector>
 
@@ -17,9 +16,10 @@ LoadedKeyTable ReadKeyTable(const SettingsSource& source) {
         // The value is not even read: it is either a leftover or belongs to a damaged count.
         return LoadKeyTable(keyCnt, nullptr, 0);
     }
-    // A longer value is read whole and only its first keyCnt records are used.
+    // No more than the counted records are ever read, whatever size the value claims: a
+    // longer value does not belong to this count and reads as absent.
     std::optional<std::vector<std::uint8_t>> bytes =
-        source.ReadValue(setting::kKeyTable, std::numeric_limits<std::size_t>::max());
+        source.ReadValue(setting::kKeyTable, keyCnt * kStoredBindingSize);
     if (!bytes || bytes->empty()) {
         return LoadKeyTable(keyCnt, nullptr, 0);
     }

@@ -12,6 +12,8 @@ namespace kestrel {
 namespace {
 
 std::int64_t writeFaultAfter = -1;
+std::int64_t readChunkLimit = -1;
+std::int64_t readFaultAfter = -1;
 
 // Files at least this large have their line table sized from a count of their line feeds.
 constexpr std::size_t kPresizeBytes = 4 * 1024 * 1024;
@@ -71,9 +73,45 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+           (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Reads until `size` bytes have arrived or the file has no more; `arrived` counts them. False
+// only when a read fails outright.
+bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arrived) {
+    arrived = 0;
+    while (arrived < size) {
+        DWORD want = std::min<DWORD>(size - arrived, 0x40000000u);
+        if (readChunkLimit > 0) {
+            want = std::min<DWORD>(want, static_cast<DWORD>(readChunkLimit));
+        }
+        if (readFaultAfter >= 0) {
+            want = std::min<DWORD>(want, static_cast<DWORD>(std::max<std::int64_t>(
+                                             readFaultAfter - arrived, 0)));
+        }
+        DWORD got = 0;
+        if (want > 0 && !ReadFile(file, data + arrived, want, &got, nullptr)) {
+            return false;
+        }
+        if (got == 0) {
+            return true; // the end of the file came early
+        }
+        arrived += got;
+    }
+    return true;
+}
+
 } // namespace
 
 void SetWriteFaultForTesting(std::int64_t bytes) { writeFaultAfter = bytes; }
+
+void SetReadFaultForTesting(std::int64_t bytes, std::int64_t total) {
+    readChunkLimit = bytes;
+    readFaultAfter = total;
+}
 
 LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::int32_t tabSize) {
     LoadOutcome outcome;
@@ -99,14 +137,19 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
         outcome.result = LoadResult::OutOfMemory;
         return outcome;
     }
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), buffer.Data(), static_cast<DWORD>(size.QuadPart), &read,
-                  nullptr)) {
+    const std::uint32_t expected = static_cast<std::uint32_t>(size.QuadPart);
+    std::uint32_t arrived = 0;
+    if (!ReadWhole(file.Get(), buffer.Data(), expected, arrived)) {
         outcome.error = GetLastError();
         return outcome;
     }
+    if (arrived != expected) {
+        // A document of the bytes that did arrive would truncate the file at the next save.
+        outcome.error = ERROR_HANDLE_EOF;
+        return outcome;
+    }
     file.Reset();
-    buffer.SetLength(read);
+    buffer.SetLength(arrived);
     store.Flags().unixMode = DetectUnixMode(buffer.Data(), buffer.Length());
     if (buffer.Length() >= kPresizeBytes) {
         // One growth to the number of line feeds (plus the last line) instead of many: each
@@ -154,6 +197,13 @@ SaveOutcome WriteStoreLines(const std::string& path, const LineStore& store, std
 SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
                                 BackupMode mode) {
     SaveOutcome outcome;
+    if (IsReadOnlyFile(path)) {
+        // Moving a read-only file aside would succeed, and leave a backup that cannot be
+        // deleted and blocks every later save: refuse before anything on disk changes.
+        outcome.failure = SaveFailure::ReadOnly;
+        outcome.detail = path;
+        return outcome;
+    }
     std::string backupName;
     bool movedAside = false;
     if (FileExists(path)) {
@@ -178,8 +228,9 @@ SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
         }
         return outcome;
     }
-    if (movedAside && mode != BackupMode::Bak && mode != BackupMode::Tilde) {
-        DeleteFileA(backupName.c_str());
+    if (movedAside && mode != BackupMode::Bak && mode != BackupMode::Tilde &&
+        !DeleteFileA(backupName.c_str())) {
+        outcome.backupLeft = backupName;
     }
     return outcome;
 }

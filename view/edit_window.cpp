@@ -72,6 +72,10 @@ bool EditWindow::SaveWithBackup(const std::string& path) {
     case SaveFailure::None:
         store_.Flags().modified = false;
         store_.Flags().currentLineChanged = false;
+        if (!outcome.backupLeft.empty()) {
+            // The document is saved; the user should still know a stray copy is on disk.
+            ShowMessage("Can't delete file", outcome.backupLeft);
+        }
         return true;
     case SaveFailure::Backup:
         ShowMessage("Unable to create \"bak\" file - file not saved", outcome.detail);
@@ -80,6 +84,7 @@ bool EditWindow::SaveWithBackup(const std::string& path) {
         ShowMessage("Can't open file", outcome.detail);
         return false;
     case SaveFailure::Write:
+    case SaveFailure::ReadOnly:
         ShowMessage("Can't write file", outcome.detail);
         return false;
     }

@@ -46,26 +46,62 @@ bool TextWindow::Create(HWND parent, HMENU menuOrId, const char* text, int x, in
     return true;
 }
 
+namespace {
+
+// The whole desktop, every monitor: a window maximised on the largest one still fits.
+SIZE VirtualScreenSize() {
+    SIZE size{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    if (size.cx <= 0 || size.cy <= 0) {
+        size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return size;
+}
+
+} // namespace
+
 bool TextWindow::OnCreate() {
     WindowDc screen(Handle());
     memoryDc_.Reset(CreateCompatibleDC(screen.Get()));
-    // As large as the screen, so that no client size ever needs a new surface.
-    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), GetSystemMetrics(SM_CXSCREEN),
-                                         GetSystemMetrics(SM_CYSCREEN)));
-    if (memoryDc_.Get() == nullptr || bitmap_.Get() == nullptr) {
+    if (memoryDc_.Get() == nullptr) {
         return false;
     }
-    initialBitmap_ = SelectObject(memoryDc_.Get(), bitmap_.Get());
+    initialBitmap_ = GetCurrentObject(memoryDc_.Get(), OBJ_BITMAP);
     initialFont_ = GetCurrentObject(memoryDc_.Get(), OBJ_FONT);
+    if (!MakeSurface()) {
+        return false;
+    }
     ApplyFont(nullptr);
     SetTextColour(GetSysColor(COLOR_WINDOWTEXT));
     SetBackgroundColour(GetSysColor(COLOR_WINDOW));
     SetSelectedColours(GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
-    RECT all{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT all{0, 0, surfaceSize_.cx, surfaceSize_.cy};
     FillRect(memoryDc_.Get(), &all, backgroundBrush_.Get());
     view_.SetBlock({}, {});
     view_.SetTabSize(kInitialTabSize);
     return true;
+}
+
+bool TextWindow::MakeSurface() {
+    // As large as the desktop, so that no client size ever needs a new surface: it is made
+    // again only when the display itself changes, never on a resize.
+    const SIZE size = VirtualScreenSize();
+    WindowDc screen(Handle());
+    BitmapObject bitmap(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
+    if (bitmap.Get() == nullptr) {
+        return false; // the old surface, if any, stays in use
+    }
+    SelectObject(memoryDc_.Get(), bitmap.Get());
+    bitmap_ = std::move(bitmap); // the old bitmap is out of the DC and can go
+    surfaceSize_ = size;
+    return true;
+}
+
+void TextWindow::OnDisplayChange() {
+    if (memoryDc_.Get() == nullptr || !MakeSurface()) {
+        return;
+    }
+    view_.UpdateLayout();
+    Repaint();
 }
 
 void TextWindow::OnDestroy() {
@@ -292,6 +328,10 @@ void TextWindow::OnSetFocus() { modifiers_.SaveAndClear(); }
 void TextWindow::OnKillFocus() { modifiers_.SaveAndClear(); }
 
 bool TextWindow::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_DISPLAYCHANGE) {
+        OnDisplayChange();
+        return true;
+    }
     if (message == WM_SETCURSOR && LOWORD(l) == HTCLIENT) {
         POINT point;
         GetCursorPos(&point);

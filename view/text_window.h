@@ -85,6 +85,12 @@ public:
     const TextViewState& View() const { return view_; }
     const ModifierState& Modifiers() const { return modifiers_; }
     HDC SurfaceDc() const { return memoryDc_.Get(); }
+    // Pixel size of the off-screen surface: the whole desktop when the window was made or the
+    // display last changed.
+    SIZE SurfaceSize() const { return surfaceSize_; }
+    // The display's size or layout changed (the frame passes the message on, since only
+    // top-level windows hear it): the surface is made again to cover the new desktop.
+    void OnDisplayChange();
     const std::string& Caption() const { return caption_; }
 
 protected:
@@ -109,6 +115,8 @@ private:
     };
 
     void HandleKeyDown(WPARAM w);
+    // Makes a new surface bitmap of the desktop's size and selects it; false keeps the old.
+    bool MakeSurface();
     void DrawRows();
     void Present();
 
@@ -119,8 +127,9 @@ private:
     const KeyBinding* keys_ = nullptr; // not owned
     std::size_t keyCount_ = 0;
 
-    OwnedDc memoryDc_;        // off-screen surface, the size of the screen
-    BitmapObject bitmap_;
+    OwnedDc memoryDc_;        // off-screen surface
+    BitmapObject bitmap_;     // the surface's bitmap, the size of the whole desktop
+    SIZE surfaceSize_{0, 0};
     HGDIOBJ initialBitmap_ = nullptr;
     HGDIOBJ initialFont_ = nullptr;
     BrushObject backgroundBrush_;

@@ -324,6 +324,26 @@ TEST_F(LineEditingTest, EnterKeepsTheLineWholeWhenStoringItRunsOutOfMemory) {
     EXPECT_EQ(editor.messages, (std::vector<std::string>{"Out of memory|"}));
 }
 
+TEST_F(LineEditingTest, EnterNeverLosesTheTextAfterTheCaretWhenTheNewLineCannotBeStored) {
+    editor.Load({"abcdef", "ghi"});
+    editor.PutCaret(0, 0, 3, 0);
+    editor.store.Arena().SetBlockAllocator(FailingBlockAllocator);
+    editing.SplitLine();
+    EXPECT_EQ(Document(), (Lines{"abcdef", "ghi"})) << "the tail needed storage of its own";
+    EXPECT_EQ(editor.StoredLine(0), "abcdef");
+    EXPECT_TRUE(flags.readOnly);
+    EXPECT_EQ(editor.messages, (std::vector<std::string>{"Out of memory|"}));
+}
+
+TEST_F(LineEditingTest, EnterAtTheEndOfAnEmptyLineNeedsNoStorage) {
+    editor.Load({"", "x"});
+    editor.store.Arena().SetBlockAllocator(FailingBlockAllocator);
+    editing.SplitLine();
+    EXPECT_EQ(Document(), (Lines{"", "", "x"}));
+    EXPECT_TRUE(editor.messages.empty());
+    EXPECT_FALSE(flags.readOnly);
+}
+
 // ---- Backspace ------------------------------------------------------------------------------
 
 TEST_F(LineEditingTest, BackspaceDeletesTheCharacterBeforeTheCaret) {

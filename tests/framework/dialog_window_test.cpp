@@ -81,6 +81,46 @@ TEST(DialogWindow, AButtonWithAHandlerClaimsItsClick) {
     EXPECT_EQ(dialog.commands, (std::vector<int>{kListId, IDOK}));
 }
 
+// A list box whose notifications are answered with a number of its own.
+class AnsweringList : public ListBox {
+public:
+    LRESULT OnNotify(NMHDR*) override { return 4242; }
+};
+
+// Asks itself what senders of a notification and of the end-of-session query get back.
+class ReplyDialog : public DialogWindow {
+public:
+    INT_PTR OnInitDialog() override {
+        list.Create(hwnd_, kListId, "", 0, 0, 0, 0);
+        NMHDR fromList{list.Handle(), static_cast<UINT_PTR>(kListId), 0xFFFFFFFEu};
+        NMHDR fromElsewhere{hwnd_, 7, 0xFFFFFFFEu};
+        listReply = SendMessageA(hwnd_, WM_NOTIFY, kListId, reinterpret_cast<LPARAM>(&fromList));
+        otherReply = SendMessageA(hwnd_, WM_NOTIFY, 7, reinterpret_cast<LPARAM>(&fromElsewhere));
+        endSessionReply = SendMessageA(hwnd_, WM_QUERYENDSESSION, 0, 0);
+        PostMessageA(hwnd_, WM_COMMAND, IDOK, 0);
+        return 1;
+    }
+    void OnNotify(WPARAM, LPARAM) override { SetMessageResult(17); }
+    void OnCommand(WPARAM w, LPARAM) override {
+        if (LOWORD(w) == IDOK) {
+            EndDialog(hwnd_, 1);
+        }
+    }
+
+    AnsweringList list;
+    LRESULT listReply = 0;
+    LRESULT otherReply = 0;
+    LRESULT endSessionReply = 0;
+};
+
+TEST(DialogWindow, RepliesReachTheSenderThroughTheMessageResult) {
+    ReplyDialog dialog;
+    ASSERT_EQ(dialog.RunModal(nullptr, kTestDialog), 1);
+    EXPECT_EQ(dialog.listReply, 4242);
+    EXPECT_EQ(dialog.otherReply, 17);
+    EXPECT_EQ(dialog.endSessionReply, 1) << "an open dialog must not veto the end of a session";
+}
+
 TEST(DialogWindow, MessagesBeforeInitDialogAreNotHandled) {
     HWND plain = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);

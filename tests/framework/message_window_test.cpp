@@ -133,6 +133,45 @@ TEST(MessageWindow, OwnerIsDisabledWhileShownAndEnabledAfter) {
     DestroyWindow(owner);
 }
 
+TEST(MessageWindow, AChildOwnerDisablesItsWholeFrameAndLeavesADisabledOneDisabled) {
+    HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 400, 300, nullptr, nullptr, ProgramInstance(), nullptr);
+    HWND child = CreateWindowExA(0, "STATIC", "view", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100,
+                                 frame, nullptr, ProgramInstance(), nullptr);
+    class FrameCheck : public ScriptedMessageWindow {
+    public:
+        FrameCheck(HWND frame) : ScriptedMessageWindow({VK_RETURN}), frame_(frame) {}
+        void AfterCreate() override {
+            ScriptedMessageWindow::AfterCreate();
+            PostMessageA(Handle(), WM_USER + 1, 0, 0);
+        }
+        bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override {
+            if (message == WM_USER + 1) {
+                frameEnabledWhileUp = IsWindowEnabled(frame_) != 0;
+                boxOwner = GetWindow(Handle(), GW_OWNER);
+                return true;
+            }
+            return ScriptedMessageWindow::OnOtherMessage(message, w, l);
+        }
+        bool frameEnabledWhileUp = true;
+        HWND boxOwner = nullptr;
+
+    private:
+        HWND frame_;
+    };
+    for (bool disabledBefore : {false, true}) {
+        EnableWindow(frame, disabledBefore ? FALSE : TRUE);
+        FrameCheck box(frame);
+        EXPECT_EQ(box.Show(child, "Warning", "Kestrel", 0x30, nullptr, kMessageTextColour,
+                           kMessageBackColour, kMessageShadowColour),
+                  1);
+        EXPECT_FALSE(box.frameEnabledWhileUp) << "the frame's menu would start commands";
+        EXPECT_EQ(box.boxOwner, frame) << "the box stays above the frame";
+        EXPECT_EQ(IsWindowEnabled(frame) != 0, !disabledBefore);
+    }
+    DestroyWindow(frame);
+}
+
 TEST(MessageWindow, AQuitWhileShownEndsTheBoxAndStaysQueued) {
     class Quitter : public ScriptedMessageWindow {
     public:

@@ -262,5 +262,37 @@ TEST_F(EditorSettingsTest, PrinterFaceTooLongToReadBackIsWrittenCut) {
     EXPECT_EQ(Load().options.prnFont, std::string(31, 'p'));
 }
 
+struct SaneFontCase {
+    std::int32_t height, width, escapement;
+    std::uint8_t pitchAndFamily;
+    std::int32_t saneHeight, saneWidth;
+    std::uint8_t sanePitchAndFamily;
+};
+
+TEST(SaneScreenFont, IsUprightBoundedAndFixedPitchWhateverWasStored) {
+    const SaneFontCase cases[] = {
+        {-16, 8, 0, 0x31, -16, 8, 0x31},        // a sound record passes unchanged
+        {-12, 0, 900, 0x23, -12, 0, 0x21},      // turned on its side; both pitch bits
+        {-100000, 7, 2700, 0x22, 0, 7, 0x21},   // a huge height; variable pitch asked for
+        {kMaxScreenFontHeight, -1, 1, 0x00, kMaxScreenFontHeight, 0, 0x01},
+        {-kMaxScreenFontHeight - 1, 99999, -900, 0x32, 0, 0, 0x31},
+    };
+    for (const SaneFontCase& c : cases) {
+        FontRecord font = DefaultScreenFont();
+        font.height = c.height;
+        font.width = c.width;
+        font.escapement = c.escapement;
+        font.orientation = c.escapement;
+        font.pitchAndFamily = c.pitchAndFamily;
+        const FontRecord sane = SaneScreenFont(font);
+        EXPECT_EQ(sane.escapement, 0);
+        EXPECT_EQ(sane.orientation, 0);
+        EXPECT_EQ(sane.height, c.saneHeight) << c.height;
+        EXPECT_EQ(sane.width, c.saneWidth) << c.width;
+        EXPECT_EQ(sane.pitchAndFamily, c.sanePitchAndFamily) << int(c.pitchAndFamily);
+        EXPECT_EQ(sane.FaceName(), "fixedsys");
+    }
+}
+
 } // namespace
 } // namespace kestrel

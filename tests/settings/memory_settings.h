@@ -2,6 +2,7 @@
 // read back byte for byte as the registry would return them.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -25,11 +26,19 @@ class MemorySettings : public SettingsSource, public SettingsSink {
 public:
     std::optional<std::vector<std::uint8_t>> ReadValue(const char* name,
                                                        std::size_t limit) const override {
+        std::size_t& largest = readLimits_[name];
+        largest = std::max(largest, limit);
         auto found = values_.find(name);
         if (found == values_.end() || found->second.bytes.size() > limit) {
             return std::nullopt;
         }
         return found->second.bytes;
+    }
+
+    // The largest byte limit any read of `name` asked for; 0 when it was never read.
+    std::size_t LargestReadLimit(const std::string& name) const {
+        auto found = readLimits_.find(name);
+        return found == readLimits_.end() ? 0 : found->second;
     }
 
     bool WriteBinary(const char* name, const std::uint8_t* data, std::size_t size) override {
@@ -85,6 +94,7 @@ private:
     }
 
     std::map<std::string, MemoryValue> values_;
+    mutable std::map<std::string, std::size_t> readLimits_;
     std::vector<std::string> order_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -268,6 +269,49 @@ TEST_F(RegistryStore, FontRecordConvertsToAndFromTheLogicalFont) {
     FontRecord back = FromLogFont(logFont);
     EXPECT_EQ(back.FaceName(), std::string(31, 'W'));
     EXPECT_EQ(back.height, -12);
+}
+
+// The ink of `text` drawn with `font` on a white surface: its bounding box's width and height.
+SIZE InkExtent(const LOGFONTA& logFont, const char* text) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 400);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HFONT font = CreateFontIndirectA(&logFont);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT all{0, 0, 400, 400};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutA(dc, 200, 200, text, static_cast<int>(std::strlen(text)));
+    RECT ink{400, 400, 0, 0};
+    for (int y = 0; y < 400; y += 1) {
+        for (int x = 0; x < 400; x += 1) {
+            if (GetPixel(dc, x, y) != RGB(255, 255, 255)) {
+                ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                       std::max<LONG>(ink.right, x), std::max<LONG>(ink.bottom, y)};
+            }
+        }
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(font);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return {ink.right - ink.left, ink.bottom - ink.top};
+}
+
+TEST_F(RegistryStore, AStoredFontTurnedOnItsSideIsDrawnUpright) {
+    FontRecord font = DefaultScreenFont();
+    font.SetFaceName("Courier New");
+    font.height = -16;
+    font.escapement = 900;
+    font.orientation = 900;
+    const SIZE turned = InkExtent(ToLogFont(font), "MMMMMMMM");
+    ASSERT_GT(turned.cy, turned.cx) << "the record as stored draws upwards";
+    const SIZE upright = InkExtent(ToLogFont(SaneScreenFont(font)), "MMMMMMMM");
+    EXPECT_GT(upright.cx, 2 * upright.cy);
 }
 
 class RegistryKeyTest : public RegistryStore {};

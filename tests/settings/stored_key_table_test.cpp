@@ -68,12 +68,13 @@ TEST_F(StoredKeyTableTest, CountWithoutATableGivesOnlyInertRows) {
     EXPECT_EQ(loaded.table.At(1), KeyBinding{});
 }
 
-TEST_F(StoredKeyTableTest, OnlyTheCountedRecordsOfALongerValueAreUsed) {
+TEST_F(StoredKeyTableTest, AValueLongerThanItsCountIsNeverReadIn) {
     store_.SetNumber(setting::kKeyCnt, 1);
     store_.SetBytes(setting::kKeyTable, Records({kPasteOnCtrlQ, kMarkBeginOnF9}));
     LoadedKeyTable loaded = ReadKeyTable(store_);
     ASSERT_EQ(loaded.table.Count(), 1u);
-    EXPECT_EQ(loaded.table.At(0), kPasteOnCtrlQ);
+    EXPECT_EQ(loaded.table.At(0), KeyBinding{}) << "read as absent: an inert row";
+    EXPECT_EQ(store_.LargestReadLimit(setting::kKeyTable), kStoredBindingSize);
 }
 
 TEST_F(StoredKeyTableTest, CountTooLargeForATableFallsBackToTheDefaults) {

@@ -44,6 +44,8 @@ protected:
 
     void TearDown() override {
         SetWriteFaultForTesting(-1);
+        SetReadFaultForTesting(-1, -1);
+        SetFileAttributesA(Path("a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
         DestroyWindow(parent_);
     }
 
@@ -167,6 +169,44 @@ TEST_F(DocumentFileTest, ATargetHeldOpenWithoutSharingIsLeftAlone) {
               "Unable to create \"bak\" file - file not saved|" + Path("a.bak"));
     EXPECT_EQ(ReadBytes(Path("a.txt")), "held");
     EXPECT_EQ(ReadBytes(Path("a.bak")), "<missing>");
+}
+
+TEST_F(DocumentFileTest, AReadOnlyTargetIsRefusedWithNothingOnDiskChanged) {
+    for (BackupMode mode : {BackupMode::Temporary, BackupMode::Bak, BackupMode::Tilde}) {
+        SetFileAttributesA(Path("a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+        WriteBytes(Path("a.txt"), "keep me");
+        ASSERT_TRUE(SetFileAttributesA(Path("a.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+        ASSERT_TRUE(view_.LoadFileReport(Path("a.txt")));
+        view_.messages.clear();
+        view_.SetBackupMode(mode);
+        EditFirstLine("changed");
+        // Twice: the first refusal must not leave anything behind that changes the second.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            EXPECT_FALSE(view_.SaveWithBackup(Path("a.txt")));
+        }
+        EXPECT_EQ(view_.messages,
+                  std::vector<std::string>(2, "Can't write file|" + Path("a.txt")));
+        EXPECT_EQ(ReadBytes(Path("a.txt")), "keep me");
+        EXPECT_EQ(GetFileAttributesA(Path("a.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
+                  static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+        for (const char* name : {"a.$$$", "a.bak", "a.~txt"}) {
+            EXPECT_EQ(ReadBytes(Path(name)), "<missing>") << name;
+        }
+        EXPECT_TRUE(view_.Store().Flags().modified);
+    }
+}
+
+TEST_F(DocumentFileTest, ReadsInPiecesAndRefusesAFileThatArrivesShort) {
+    WriteBytes(Path("a.txt"), "one\r\ntwo\r\nthree");
+    SetReadFaultForTesting(4, -1);
+    ASSERT_TRUE(view_.LoadFileReport(Path("a.txt")));
+    EXPECT_EQ(view_.Store().LineCount(), 3);
+    EXPECT_EQ(view_.Store().LineView(2), "three");
+    SetReadFaultForTesting(4, 9);
+    EXPECT_FALSE(view_.LoadFileReport(Path("a.txt")));
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0],
+              "Can't open file - Error " + std::to_string(ERROR_HANDLE_EOF) + "|" + Path("a.txt"));
 }
 
 TEST_F(DocumentFileTest, ABackupNameEqualToTheDocumentRefusesTheSave) {

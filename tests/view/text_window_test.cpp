@@ -174,6 +174,27 @@ TEST_F(TextWindowTest, TheBlockRunsToTheRightEdgeOnAllButItsEndLine) {
     EXPECT_EQ(pixelAt(30, 1), grey);          // lines outside the block
 }
 
+TEST_F(TextWindowTest, TheSurfaceCoversTheDesktopAndIsMadeAgainWhenTheDisplayChanges) {
+    const SIZE desktop{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    auto surfaceBitmap = [&] {
+        BITMAP bitmap{};
+        GetObjectA(GetCurrentObject(view_.SurfaceDc(), OBJ_BITMAP), sizeof bitmap, &bitmap);
+        return SIZE{bitmap.bmWidth, bitmap.bmHeight};
+    };
+    EXPECT_EQ(surfaceBitmap().cx, desktop.cx);
+    EXPECT_EQ(surfaceBitmap().cy, desktop.cy);
+    const HGDIOBJ before = GetCurrentObject(view_.SurfaceDc(), OBJ_BITMAP);
+    // A resize never makes a new surface; a display change does, and paints into it.
+    SizeClient(kClientWidth / 2, kRows * view_.View().LineHeight());
+    EXPECT_EQ(GetCurrentObject(view_.SurfaceDc(), OBJ_BITMAP), before);
+    LoadLines({"after the change"});
+    SendMessageA(view_.Handle(), WM_DISPLAYCHANGE, 32, MAKELPARAM(desktop.cx, desktop.cy));
+    EXPECT_NE(GetCurrentObject(view_.SurfaceDc(), OBJ_BITMAP), before);
+    EXPECT_EQ(surfaceBitmap().cx, view_.SurfaceSize().cx);
+    EXPECT_EQ(surfaceBitmap().cy, desktop.cy);
+    EXPECT_NE(GetPixel(view_.SurfaceDc(), 1, 1), CLR_INVALID);
+}
+
 TEST_F(TextWindowTest, CtrlHeldWhileTheFocusLeavesDoesNotStayDown) {
     SetFocus(view_.Handle());
     SendMessageA(view_.Handle(), WM_KEYDOWN, VK_CONTROL, 0);
