@@ -104,7 +104,9 @@ std::int32_t LineStore::StoreCurrentLine() {
 }
 
 bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
-    if (!InDocument(line) || IsCaretLine(line) || text.size() > INT32_MAX) {
+    // The caret line's buffer would go stale under a change it does not hold itself.
+    if (!InDocument(line) || (IsCaretLine(line) && flags_.currentLineChanged) ||
+        text.size() > INT32_MAX) {
         return false;
     }
     LineRecord& record = lines_[line];
@@ -121,9 +123,13 @@ bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
         record.text = storage;
     }
     if (length > 0) {
-        std::memcpy(record.text, text.data(), text.size());
+        // The text may be a later part of the same line, moved to its start.
+        std::memmove(record.text, text.data(), text.size());
     }
     record.length = length;
+    if (IsCaretLine(line)) {
+        LoadCurrentLine();
+    }
     OnLineChanged();
     return true;
 }

@@ -76,8 +76,9 @@ public:
     // text back into the buffer. A changed line ends with current-line-changed clear and
     // OnLineChanged called. Returns the buffer's length afterwards.
     std::int32_t StoreCurrentLine();
-    // Replaces the text of a line other than the caret line: in place when the old text is at
-    // least as long, otherwise in new arena storage. When the arena is exhausted it reports
+    // Replaces the text of a line (the caret line only while it holds no unstored change, and
+    // its buffer then follows): in place when the old text is at least as long, otherwise in
+    // new arena storage; `text` may lie within the line's own old text. When the arena is exhausted it reports
     // "Out of memory", makes the document read only and returns false with the line unchanged.
     // A changed line marks the document modified.
     bool SetLineText(std::int32_t line, std::string_view text);

@@ -1,0 +1,246 @@
+// Block marks, block deletion and text insertion, on the line store and the view state.
+#include "commands/block_commands.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/line_splitter.h"
+#include "document/text_columns.h"
+
+namespace kestrel {
+
+namespace {
+
+// Collects the lines of a split as views into the split text.
+class LineViews : public LineSink {
+public:
+    bool AddLine(const char* text, std::int32_t length) override {
+        lines.push_back(length > 0 ? std::string_view(text, static_cast<std::size_t>(length))
+                                   : std::string_view());
+        return true;
+    }
+    std::vector<std::string_view> lines;
+};
+
+std::string WithoutCarriageReturns(std::string_view text) {
+    std::string clean;
+    clean.reserve(text.size());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t cr = text.find('\r', start);
+        if (cr == std::string_view::npos) {
+            cr = text.size();
+        }
+        clean.append(text.data() + start, cr - start);
+        start = cr + 1;
+    }
+    return clean;
+}
+
+} // namespace
+
+TextPos MarkAtColumn(std::int32_t line, std::int32_t documentColumn, std::string_view text,
+                     std::int32_t tabSize) {
+    return {line, std::min(ColumnToIndex(documentColumn, text, tabSize),
+                           static_cast<std::int32_t>(text.size()))};
+}
+
+std::pair<TextPos, TextPos> DragBlock(TextPos anchor, TextPos pointer) {
+    if (anchor.line < pointer.line) {
+        return {anchor, pointer};
+    }
+    if (pointer.line < anchor.line) {
+        return {pointer, anchor};
+    }
+    return {{anchor.line, std::min(anchor.index, pointer.index)},
+            {anchor.line, std::max(anchor.index, pointer.index)}};
+}
+
+TextPos BlockCommands::CaretMark() const {
+    const TextViewState& view = context_.View();
+    return MarkAtColumn(view.CaretLine(), view.CaretDocumentColumn(), context_.CaretText(),
+                        view.TabSize());
+}
+
+void BlockCommands::MarkBegin() {
+    TextViewState& view = context_.View();
+    view.SetBlockBegin(CaretMark());
+    view.SetBlockShown(HasBlock(view.BlockBegin(), view.BlockEnd(), context_.Store()));
+    context_.Host().Repaint();
+}
+
+void BlockCommands::MarkEnd() {
+    TextViewState& view = context_.View();
+    view.SetBlockEnd(CaretMark());
+    view.SetBlockShown(HasBlock(view.BlockBegin(), view.BlockEnd(), context_.Store()));
+    context_.Host().Repaint();
+}
+
+void BlockCommands::HideBlock() {
+    context_.View().SetBlockShown(!context_.View().BlockShown());
+    context_.Host().Repaint();
+}
+
+bool BlockCommands::HasShownBlock() const {
+    const TextViewState& view = context_.View();
+    return view.BlockShown() && HasBlock(view.BlockBegin(), view.BlockEnd(), context_.Store());
+}
+
+void BlockCommands::DeleteBlock() {
+    if (context_.ReadOnly() || !HasShownBlock()) {
+        return;
+    }
+    TextViewState& view = context_.View();
+    LineStore& store = context_.Store();
+    const TextPos begin = view.BlockBegin();
+    const TextPos end = view.BlockEnd();
+    context_.StoreCurrentLine();
+    if (context_.ReadOnly()) {
+        return; // the caret line could not be stored; nothing is taken away
+    }
+    // Every change below shortens a stored line in place, so none of it needs memory.
+    const std::string_view endLine = store.LineView(end.line);
+    if (begin.line == end.line) {
+        std::string text(endLine.substr(0, static_cast<std::size_t>(begin.index)));
+        text.append(endLine.substr(static_cast<std::size_t>(end.index)));
+        store.SetLineText(begin.line, text);
+    } else {
+        const bool keepsHead = begin.index > 0;
+        const bool keepsTail = end.index < static_cast<std::int32_t>(endLine.size());
+        if (keepsHead) {
+            store.SetLineText(begin.line, store.LineView(begin.line)
+                                              .substr(0, static_cast<std::size_t>(begin.index)));
+        }
+        if (keepsTail) {
+            store.SetLineText(end.line, endLine.substr(static_cast<std::size_t>(end.index)));
+        }
+        const std::int32_t first = keepsHead ? begin.line + 1 : begin.line;
+        const std::int32_t last = keepsTail ? end.line - 1 : end.line;
+        if (last >= first) {
+            // One move of the line records, however many lines go.
+            store.DeleteLines(first, last - first + 1);
+        }
+    }
+    view.SetBlockEnd(begin);
+    if (store.LineCount() == 0) {
+        store.ResetLines();
+        store.AdjustLineCount(1);
+        view.SetBlock({}, {});
+    }
+    KeepCaretInDocument();
+    context_.LoadCurrentLine();
+    context_.Host().Repaint();
+    store.OnLineChanged();
+}
+
+void BlockCommands::KeepCaretInDocument() {
+    TextViewState& view = context_.View();
+    EditorHost& host = context_.Host();
+    const std::int32_t last = context_.LineCount() - 1;
+    if (view.CaretLine() <= last) {
+        return;
+    }
+    if (view.TopLine() > last) {
+        // The page now ends at the last line, so the caret stays in sight.
+        view.SetTopLine(std::max(0, last - std::max(view.VisibleLines(), 1) + 1));
+        host.SetVerticalScrollPosition(view.TopLine());
+    }
+    view.SetCaretRow(last - view.TopLine());
+    host.PlaceCaret();
+}
+
+bool BlockCommands::InsertText(std::string_view text) {
+    // Storing many lines tells the window of each one; it renders once, at the end.
+    context_.View().SuspendPainting();
+    const bool inserted = InsertLinesOf(text);
+    context_.ResumePainting();
+    context_.Host().Repaint();
+    context_.Host().PlaceCaret();
+    return inserted;
+}
+
+bool BlockCommands::InsertLinesOf(std::string_view text) {
+    TextViewState& view = context_.View();
+    LineStore& store = context_.Store();
+    EditorHost& host = context_.Host();
+    const std::int32_t limit = context_.LineLimit() - 1;
+
+    const std::string clean = WithoutCarriageReturns(text);
+    LineViews split;
+    const SplitResult result =
+        SplitBuffer(clean.data(), clean.size(), context_.LineLimit(), view.TabSize(), split);
+    const std::vector<std::string_view>& pieces = split.lines;
+    const std::int32_t extra = static_cast<std::int32_t>(pieces.size()) - 1;
+
+    const std::int32_t caretLine = view.CaretLine();
+    const std::int32_t index = context_.CaretIndex();
+    const std::string line(context_.CaretText());
+    const std::int32_t length = static_cast<std::int32_t>(line.size());
+
+    // The caret line with the first piece in it; the rest of the line follows the piece on the
+    // same line for a single piece, or becomes a line of its own after the last one.
+    std::string joined = line.substr(0, static_cast<std::size_t>(std::min(index, length)));
+    if (index > length) {
+        joined.append(static_cast<std::size_t>(index - length), ' ');
+    }
+    joined.append(pieces.front());
+    const std::string tail = index < length ? line.substr(static_cast<std::size_t>(index)) : "";
+    if (extra == 0) {
+        joined.append(tail);
+    }
+    const bool fits =
+        std::max(length, index) + static_cast<std::int32_t>(pieces.front().size()) <= limit &&
+        IndexToColumn(static_cast<std::int32_t>(joined.size()), joined, view.TabSize()) <= limit;
+
+    std::vector<std::string_view> newLines;
+    TextPos blockBegin{caretLine, index};
+    if (fits) {
+        newLines.assign(pieces.begin() + 1, pieces.end());
+        if (extra > 0 && !tail.empty()) {
+            newLines.push_back(tail);
+        }
+    } else {
+        // Nothing joins the caret line, which stays whole; the block starts on the first new
+        // line, so deleting it again removes exactly the inserted text.
+        newLines = pieces;
+        blockBegin = {caretLine + 1, 0};
+    }
+    const std::int32_t count = static_cast<std::int32_t>(newLines.size());
+    if (count > 0 && !store.InsertLines(caretLine + 1, count)) {
+        host.ShowMessage(kOutOfMemoryText, "");
+        return false;
+    }
+    for (std::int32_t i = 0; i < count; ++i) {
+        if (!store.SetLineText(caretLine + 1 + i, newLines[static_cast<std::size_t>(i)])) {
+            store.DeleteLines(caretLine + 1, count);
+            return false;
+        }
+    }
+    if (fits) {
+        store.CurrentLine().Assign(joined);
+        store.Flags().currentLineChanged = true;
+        context_.StoreCurrentLine();
+        if (context_.ReadOnly()) {
+            // The caret line could not be stored: the new lines go again.
+            if (count > 0) {
+                store.DeleteLines(caretLine + 1, count);
+            }
+            return false;
+        }
+    }
+
+    const std::int32_t lastPiece = fits ? caretLine + extra : caretLine + 1 + extra;
+    const std::int32_t lastIndex =
+        static_cast<std::int32_t>(pieces.back().size()) + (fits && extra == 0 ? index : 0);
+    view.SetBlock(blockBegin, {lastPiece, lastIndex});
+    view.SetBlockShown(true);
+    context_.LoadCurrentLine();
+    if (result.cutLines > 0) {
+        host.ShowMessage(LinesCutWarning(context_.LineLimit()), "");
+    }
+    return true;
+}
+
+} // namespace kestrel
