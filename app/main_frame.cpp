@@ -6,6 +6,7 @@
 #include "framework/handles.h"
 #include "framework/message_window.h"
 #include "framework/status_bar.h"
+#include "keys/command_table.h"
 #include "resources/resource_ids.h"
 #include "settings/registry_store.h"
 #include "shell/message_layout.h"
@@ -121,6 +122,24 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
         break;
     case IDM_SAVE_AS:
         view_.SaveAsCommand();
+        break;
+    case IDM_CUT:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::Cut));
+        break;
+    case IDM_COPY:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::Copy));
+        break;
+    case IDM_PASTE:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::Paste));
+        break;
+    case IDM_READ_BLOCK:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::BlockRead));
+        break;
+    case IDM_WRITE_BLOCK:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::BlockWrite));
+        break;
+    case IDM_DELETE_BLOCK:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::DeleteBlock));
         break;
     default:
         break;

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
           wine wine32:i386 wine64 xvfb xauth
-          xdotool imagemagick clang libclang-rt-14-dev)
+          xdotool xclip imagemagick clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "view/document_file.h"
 
 #include <algorithm>
+#include <new>
 
 #include "document/line_splitter.h"
 #include "document/line_writer.h"
@@ -107,6 +108,31 @@ bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arriv
 } // namespace
 
 void SetWriteFaultForTesting(std::int64_t bytes) { writeFaultAfter = bytes; }
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<std::uint64_t>(size.QuadPart) >= 0x7FFFFFF0u) {
+        return false;
+    }
+    try {
+        bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::uint32_t arrived = 0;
+    return ReadWhole(file.Get(), bytes.data(), static_cast<std::uint32_t>(bytes.size()), arrived) &&
+           arrived == bytes.size();
+}
+
+bool WriteFileBytes(const std::string& path, std::string_view bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileSink sink(file.Get());
+    return file.Valid() && sink.Write(bytes.data(), bytes.size()) && FlushFileBuffers(file.Get());
+}
 
 void SetReadFaultForTesting(std::int64_t bytes, std::int64_t total) {
     readChunkLimit = bytes;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "document/line_store.h"
 #include "document/path_names.h"
@@ -56,6 +57,13 @@ SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
 // Writes lines first..last of `store` to a new file at `path`.
 SaveOutcome WriteStoreLines(const std::string& path, const LineStore& store, std::int32_t first,
                             std::int32_t last);
+
+// Reads the whole file at `path` into `bytes`: false when it cannot be opened, is too large for
+// memory, or arrives short.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Creates (or replaces) the file at `path` holding exactly `bytes`; false when it cannot be
+// created or written.
+bool WriteFileBytes(const std::string& path, std::string_view bytes);
 
 // Test seam: makes file writes fail once `bytes` more bytes have been written; a negative
 // value turns the fault off. A full disk cannot be produced on demand.

@@ -28,9 +28,6 @@ constexpr int kNoticeTicks = 3;
 constexpr UINT kNewFilePeriod = 400;
 constexpr COLORREF kPassedEndBackground = RGB(255, 0, 255);
 constexpr UINT kPassedEndPeriod = 160;
-// The file dialogs' result buffers hold this many characters with the terminator.
-constexpr std::size_t kDialogPathSize = 260;
-
 // Label and pattern pairs, each ending in a NUL, the list ending in a second NUL.
 constexpr char kFileFilters[] = "Text files (*.TXT)\0*.txt\0"
                                 "C files (*.CPP, *.h, *.rc)\0*.cpp;*.h;*.rc\0"
@@ -149,8 +146,35 @@ void EditorView::RunCommand(std::int32_t command) {
     case CommandId::GotoBlockEnd:
         cursor_.GotoBlockEnd();
         break;
+    case CommandId::MarkBegin:
+        block_.MarkBegin();
+        break;
+    case CommandId::MarkEnd:
+        block_.MarkEnd();
+        break;
+    case CommandId::HideBlock:
+        block_.HideBlock();
+        break;
+    case CommandId::DeleteBlock:
+        block_.DeleteBlock();
+        break;
+    case CommandId::Copy:
+        CopyCommand();
+        break;
+    case CommandId::Cut:
+        CutCommand();
+        break;
+    case CommandId::Paste:
+        PasteCommand();
+        break;
+    case CommandId::BlockRead:
+        BlockReadCommand();
+        break;
+    case CommandId::BlockWrite:
+        BlockWriteCommand();
+        break;
     default:
-        // Block, clipboard, find, date and printing commands come with their own windows.
+        // Find, date and printing commands come with their own windows.
         break;
     }
     UpdateStatePane();
@@ -323,8 +347,9 @@ void EditorView::OpenCommand() {
     OpenDocument();
 }
 
-std::string EditorView::AskSavePath() {
+std::string EditorView::AskSavePath(const std::string& start) {
     char path[kDialogPathSize] = "";
+    start.copy(path, std::size(path) - 1);
     OPENFILENAMEA dialog = FileDialog(path, std::size(path));
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                    OFN_NOREADONLYRETURN;

@@ -10,6 +10,7 @@
 // The file dialogs' record; the lean Windows header leaves it out.
 #include <commdlg.h>
 
+#include "commands/block_commands.h"
 #include "commands/cursor_commands.h"
 #include "commands/editor_context.h"
 #include "commands/editor_host.h"
@@ -79,6 +80,14 @@ public:
     void SaveCommand();
     void SaveAsCommand();
     void ExitProgram();
+    // The block and the clipboard. Copy puts the shown block on the clipboard as CR LF text and
+    // says whether it did; Cut deletes the block only after a copy that succeeded.
+    bool CopyCommand();
+    void CutCommand();
+    void PasteCommand();
+    void BlockReadCommand();
+    void BlockWriteCommand();
+    BlockCommands& Block() { return block_; }
 
 private:
     // Lets the window-free editing commands reach this window.
@@ -102,10 +111,14 @@ private:
         EditorView& view_;
     };
 
+    // The file dialogs' result buffers hold this many characters with the terminator.
+    static constexpr std::size_t kDialogPathSize = 260;
+
     // The open and save dialogs' common settings: owner, filters, result buffer, folder.
     OPENFILENAMEA FileDialog(char* path, std::size_t size) const;
     // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty.
-    std::string AskSavePath();
+    // `path` is where it starts (the block file name), empty for a new name.
+    std::string AskSavePath(const std::string& start = std::string());
     // Saves under `path` behind the "Saving file..." notice.
     bool SaveUnder(const std::string& path);
     // Puts up a notice that timer 2 takes down after `ticks` periods of `period` ms.
@@ -126,6 +139,8 @@ private:
     EditorContext context_{Store(), View(), editorHost_};
     CursorCommands cursor_{context_};
     LineEditing editing_{context_};
+    BlockCommands block_{context_};
+    std::string blockFileName_; // shared by Block read and Block write for the whole run
 };
 
 } // namespace kestrel

@@ -328,6 +328,11 @@ void TextWindow::OnSetFocus() { modifiers_.SaveAndClear(); }
 void TextWindow::OnKillFocus() { modifiers_.SaveAndClear(); }
 
 bool TextWindow::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_CAPTURECHANGED) {
+        // Another window took the mouse mid-drag: the drag ends as if the button came up.
+        EndDrag();
+        return true;
+    }
     if (message == WM_DISPLAYCHANGE) {
         OnDisplayChange();
         return true;

@@ -10,6 +10,7 @@
 #include "commands/paint_plan.h"
 #include "commands/text_view_host.h"
 #include "commands/text_view_state.h"
+#include "document/text_pos.h"
 #include "framework/handles.h"
 #include "framework/window.h"
 #include "keys/key_binding.h"
@@ -42,6 +43,12 @@ public:
     void OnSysKeyUp(WPARAM w, LPARAM l) override;
     void OnSetFocus() override;
     void OnKillFocus() override;
+    // The mouse marks the block: a click anchors it, a drag extends it, the margin takes a
+    // whole line; timer 1 scrolls while a drag holds the pointer above or below the window.
+    void OnLButtonDown(WPARAM w, LPARAM l) override;
+    void OnMouseMove(WPARAM w, LPARAM l) override;
+    void OnLButtonUp(WPARAM w, LPARAM l) override;
+    void OnTimer(UINT_PTR timerId) override;
     bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
 
     // Copies the caret line into its edit buffer; nothing in a bare text window.
@@ -115,6 +122,13 @@ private:
     };
 
     void HandleKeyDown(WPARAM w);
+    // A line's text as the window reads it.
+    std::string LineText(std::int32_t line) const;
+    // A drag's pointer at (x, y): caret, auto-scroll and block follow it.
+    void DragTo(int x, int y);
+    // The end of a drag by button-up or by a lost capture: timer 1 stops, the caret shows.
+    void EndDrag();
+    void StopAutoScroll();
     // Makes a new surface bitmap of the desktop's size and selects it; false keeps the old.
     bool MakeSurface();
     void DrawRows();
@@ -126,6 +140,9 @@ private:
     ModifierState modifiers_;
     const KeyBinding* keys_ = nullptr; // not owned
     std::size_t keyCount_ = 0;
+    bool dragging_ = false;    // a left-button drag holds the capture
+    TextPos anchor_{};         // where the drag started
+    int autoScroll_ = 0;       // +1 below the window, -1 above, 0 not scrolling (timer 1 off)
 
     OwnedDc memoryDc_;        // off-screen surface
     BitmapObject bitmap_;     // the surface's bitmap, the size of the whole desktop

@@ -13,8 +13,20 @@ E2E_WIN_DIR="C:\\e2e\\$(basename "$0" .sh)"
 KESTREL_PID=""
 KESTREL_EXIT_FILE=""
 
+# Ends the kestrel.exe processes of this test prefix only: other prefixes (other build trees
+# testing at the same time) keep theirs.
+KillKestrels() {
+    local pid killed=1
+    for pid in $(pgrep -f 'kestrel\.exe' 2>/dev/null); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            kill "$pid" 2>/dev/null && killed=0
+        fi
+    done
+    return $killed
+}
+
 # A kestrel.exe left over from an earlier, failed test would confuse every window search.
-pkill -f "kestrel.exe" 2>/dev/null && sleep 0.5 || true
+KillKestrels && sleep 0.5 || true
 rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
 
@@ -86,7 +98,7 @@ StatusPane() {
 Cleanup() {
     if [ -n "$KESTREL_PID" ]; then
         kill "$KESTREL_PID" 2>/dev/null || true
-        pkill -f 'kestrel.exe' 2>/dev/null || true
+        KillKestrels || true
     fi
 }
 trap Cleanup EXIT

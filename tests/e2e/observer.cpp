@@ -10,6 +10,8 @@
 //   observer zoomed CLASS                          print 1 when the window is maximised, else 0
 //   observer maximise CLASS                        maximise the window, as its caption box would
 //   observer list                                  print every visible top-level window
+//   observer view-rect                             print the editor's text area on the screen:
+//                                                  left top width height
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -176,6 +178,21 @@ int main(int argc, char** argv) {
             return 0;
         }
         std::printf("%d\n", IsZoomed(hwnd) ? 1 : 0);
+        return 0;
+    }
+    if (command == "view-rect") {
+        HWND frame = FindTopLevel("MainClass", nullptr);
+        HWND view = frame != nullptr ? FindWindowExA(frame, nullptr, "TextWndClass", nullptr)
+                                     : nullptr;
+        RECT client{};
+        if (view == nullptr || !GetClientRect(view, &client)) {
+            std::printf("no view\n");
+            return 1;
+        }
+        MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        std::printf("%ld %ld %ld %ld\n", static_cast<long>(client.left),
+                    static_cast<long>(client.top), static_cast<long>(client.right - client.left),
+                    static_cast<long>(client.bottom - client.top));
         return 0;
     }
     if (command == "list") {
