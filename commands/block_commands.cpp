@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,19 +25,17 @@ public:
     std::vector<std::string_view> lines;
 };
 
-std::string WithoutCarriageReturns(std::string_view text) {
-    std::string clean;
-    clean.reserve(text.size());
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t cr = text.find('\r', start);
-        if (cr == std::string_view::npos) {
-            cr = text.size();
-        }
-        clean.append(text.data() + start, cr - start);
-        start = cr + 1;
+// Copies `text` to `out` leaving out every carriage return, wherever it stands.
+void CopyWithoutCarriageReturns(std::string_view text, char* out) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        const void* found = std::memchr(p, '\r', static_cast<std::size_t>(end - p));
+        const char* stop = found != nullptr ? static_cast<const char*>(found) : end;
+        std::memcpy(out, p, static_cast<std::size_t>(stop - p));
+        out += stop - p;
+        p = stop + 1;
     }
-    return clean;
 }
 
 } // namespace
@@ -167,10 +166,20 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
     EditorHost& host = context_.Host();
     const std::int32_t limit = context_.LineLimit() - 1;
 
-    const std::string clean = WithoutCarriageReturns(text);
+    // The text, carriage returns left out, goes once into storage of its own, and the new lines
+    // point into it: each byte is copied once however many lines it makes.
+    const std::size_t size =
+        text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    char* storage = store.Arena().ArenaAllocLarge(std::max<std::size_t>(size, 1));
+    if (storage == nullptr) {
+        host.ShowMessage(kOutOfMemoryText, "");
+        return false;
+    }
+    CopyWithoutCarriageReturns(text, storage);
     LineViews split;
+    split.lines.reserve(static_cast<std::size_t>(std::count(storage, storage + size, '\n')) + 1);
     const SplitResult result =
-        SplitBuffer(clean.data(), clean.size(), context_.LineLimit(), view.TabSize(), split);
+        SplitBuffer(storage, size, context_.LineLimit(), view.TabSize(), split);
     const std::vector<std::string_view>& pieces = split.lines;
     const std::int32_t extra = static_cast<std::int32_t>(pieces.size()) - 1;
 
@@ -194,29 +203,19 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
         std::max(length, index) + static_cast<std::int32_t>(pieces.front().size()) <= limit &&
         IndexToColumn(static_cast<std::int32_t>(joined.size()), joined, view.TabSize()) <= limit;
 
-    std::vector<std::string_view> newLines;
-    TextPos blockBegin{caretLine, index};
-    if (fits) {
-        newLines.assign(pieces.begin() + 1, pieces.end());
-        if (extra > 0 && !tail.empty()) {
-            newLines.push_back(tail);
-        }
-    } else {
-        // Nothing joins the caret line, which stays whole; the block starts on the first new
-        // line, so deleting it again removes exactly the inserted text.
-        newLines = pieces;
-        blockBegin = {caretLine + 1, 0};
-    }
-    const std::int32_t count = static_cast<std::int32_t>(newLines.size());
+    // New lines: the pieces after the first (or all of them when the first does not fit, the
+    // caret line then staying whole), and the caret line's tail behind them.
+    const std::int32_t adopted = fits ? extra : extra + 1;
+    const bool tailLine = fits && extra > 0 && !tail.empty();
+    const std::int32_t count = adopted + (tailLine ? 1 : 0);
     if (count > 0 && !store.InsertLines(caretLine + 1, count)) {
         host.ShowMessage(kOutOfMemoryText, "");
         return false;
     }
-    for (std::int32_t i = 0; i < count; ++i) {
-        if (!store.SetLineText(caretLine + 1 + i, newLines[static_cast<std::size_t>(i)])) {
-            store.DeleteLines(caretLine + 1, count);
-            return false;
-        }
+    store.AdoptLineTexts(caretLine + 1, pieces.data() + (fits ? 1 : 0), adopted);
+    if (tailLine && !store.SetLineText(caretLine + 1 + adopted, tail)) {
+        store.DeleteLines(caretLine + 1, count);
+        return false;
     }
     if (fits) {
         store.CurrentLine().Assign(joined);
@@ -231,6 +230,9 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
         }
     }
 
+    // The block: from the insertion point, or from the first new line when nothing joined the
+    // caret line (so deleting it never takes the caret line's own tail), to the last piece.
+    const TextPos blockBegin = fits ? TextPos{caretLine, index} : TextPos{caretLine + 1, 0};
     const std::int32_t lastPiece = fits ? caretLine + extra : caretLine + 1 + extra;
     const std::int32_t lastIndex =
         static_cast<std::int32_t>(pieces.back().size()) + (fits && extra == 0 ? index : 0);

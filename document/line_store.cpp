@@ -134,6 +134,23 @@ bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
     return true;
 }
 
+bool LineStore::AdoptLineTexts(std::int32_t first, const std::string_view* texts,
+                               std::int32_t count) {
+    if (count < 0 || first < 0 || first > lineCount_ - count ||
+        (caretLine_ >= first && caretLine_ < first + count)) {
+        return false;
+    }
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::string_view text = texts[i];
+        // An empty line's pointer is never read; it only must not be null.
+        lines_[first + i] = LineRecord{
+            text.empty() ? lines_[first + i].text : const_cast<char*>(text.data()),
+            static_cast<std::int32_t>(text.size())};
+    }
+    OnLineChanged();
+    return true;
+}
+
 // ---- Whole lines ------------------------------------------------------------------------------
 
 void LineStore::ClearRecords(std::int32_t from, std::int32_t to) {
@@ -223,10 +240,10 @@ void LineStore::DeleteLines(std::int32_t index, std::int32_t n) {
         n = lineCount_ - index;
     }
     LineRecord* records = lines_.Elements();
+    // One move of the records behind; those left beyond the new count are never read (every
+    // record a line count takes in again is written first), so a large delete costs no more.
     std::memmove(static_cast<void*>(records + index), records + index + n,
                  static_cast<std::size_t>(lineCount_ - index - n) * sizeof(LineRecord));
-    // Vacated records behind the last line hold nothing stale.
-    ClearRecords(lineCount_ - n, lineCount_);
     AdjustLineCount(-n);
 }
 

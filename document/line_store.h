@@ -82,6 +82,10 @@ public:
     // "Out of memory", makes the document read only and returns false with the line unchanged.
     // A changed line marks the document modified.
     bool SetLineText(std::int32_t line, std::string_view text);
+    // Points the records of lines first, first + 1, ... (none the caret line) at `texts`, which
+    // must lie in storage from this store's arena; nothing is copied, and the document is
+    // marked modified once. False, changing nothing, when a line is outside the document.
+    bool AdoptLineTexts(std::int32_t first, const std::string_view* texts, std::int32_t count);
     CurrentLineBuffer& CurrentLine() { return currentLine_; }
     const CurrentLineBuffer& CurrentLine() const { return currentLine_; }
 

@@ -1,6 +1,7 @@
 // The text arena: bump allocation from a linked chain of fixed-size blocks.
 #include "document/text_arena.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -36,18 +37,29 @@ char* TextArena::ArenaAlloc(std::size_t n) {
             return nullptr;
         }
         char* block = static_cast<char*>(raw);
-        SetNextBlock(block, nullptr);
-        if (newest_ == nullptr) {
-            first_ = block;
-        } else {
-            SetNextBlock(newest_, block);
-        }
+        // The chain only serves freeing, so every new block goes to its front.
+        SetNextBlock(block, first_);
+        first_ = block;
         newest_ = block;
         offset_ = kHeaderSize;
     }
     char* result = newest_ + offset_;
     offset_ += n;
     return result;
+}
+
+char* TextArena::ArenaAllocLarge(std::size_t n) {
+    if (n > SIZE_MAX - kHeaderSize) {
+        return nullptr;
+    }
+    void* raw = allocate_ != nullptr ? allocate_(kHeaderSize + n) : std::malloc(kHeaderSize + n);
+    if (raw == nullptr) {
+        return nullptr;
+    }
+    char* block = static_cast<char*>(raw);
+    SetNextBlock(block, first_);
+    first_ = block;
+    return block + kHeaderSize;
 }
 
 std::int32_t TextArena::ArenaFreeAll() {

@@ -26,6 +26,9 @@ public:
 
     // Returns n bytes of storage, or null when no block can be had or n can never fit a block.
     char* ArenaAlloc(std::size_t n);
+    // Returns n bytes in a block of their own, for text too large for the shared blocks (a
+    // pasted text held whole); freed with the rest. Null when the memory cannot be had.
+    char* ArenaAllocLarge(std::size_t n);
     // Frees every block and returns how many there were; all storage handed out becomes invalid.
     std::int32_t ArenaFreeAll();
 
@@ -33,7 +36,7 @@ public:
 
 private:
     BlockAllocator allocate_ = nullptr; // null: std::malloc
-    char* first_ = nullptr;             // oldest block, head of the chain
+    char* first_ = nullptr;             // newest block of any kind, head of the chain
     char* newest_ = nullptr;            // block that requests are carved from
     std::size_t offset_ = 0;            // bytes used in the newest block, header included
 };
