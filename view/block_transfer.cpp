@@ -13,10 +13,18 @@ namespace kestrel {
 
 namespace {
 
-// The clipboard, open for as long as this lives; Opened() says whether it could be had.
+// The clipboard, open for as long as this lives; Opened() says whether it could be had. Another
+// program may hold it for a moment, so a few short waits come before giving up.
 class ClipboardScope {
 public:
-    explicit ClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
+    explicit ClipboardScope(HWND owner) {
+        for (int attempt = 0; attempt < 4 && !open_; ++attempt) {
+            if (attempt > 0) {
+                Sleep(10);
+            }
+            open_ = OpenClipboard(owner) != FALSE;
+        }
+    }
     ClipboardScope(const ClipboardScope&) = delete;
     ClipboardScope& operator=(const ClipboardScope&) = delete;
     ~ClipboardScope() {
@@ -27,7 +35,7 @@ public:
     bool Opened() const { return open_; }
 
 private:
-    bool open_;
+    bool open_ = false;
 };
 
 } // namespace
