@@ -141,6 +141,15 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
     case IDM_DELETE_BLOCK:
         view_.RunCommand(static_cast<std::int32_t>(CommandId::DeleteBlock));
         break;
+    case IDM_INSERT_DATE:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::InsertDate));
+        break;
+    case IDM_GET_SPECIAL:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::GetSpecialChar));
+        break;
+    case IDM_WRITE_SPECIAL:
+        view_.RunCommand(static_cast<std::int32_t>(CommandId::WriteSpecialChar));
+        break;
     default:
         break;
     }

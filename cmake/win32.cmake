@@ -18,7 +18,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # The Win32 layer, shared by the exe and its in-process tests.
 file(GLOB KESTREL_WIN32_SOURCES CONFIGURE_DEPENDS
-    framework/*.cpp view/*.cpp app/*.cpp settings/registry_store.cpp)
+    framework/*.cpp view/*.cpp app/*.cpp dialogs/*.cpp settings/registry_store.cpp)
 list(FILTER KESTREL_WIN32_SOURCES EXCLUDE REGEX "/app/win_main\\.cpp$")
 add_library(kestrel_win32 STATIC ${KESTREL_WIN32_SOURCES})
 target_link_libraries(kestrel_win32 PUBLIC kestrel_core ${KESTREL_SYSTEM_LIBS})

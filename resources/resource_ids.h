@@ -10,8 +10,12 @@
 #define IDR_MAIN_MENU 111
 #define IDR_ACCELERATORS 112
 
+// Dialogs.
+#define IDD_SPECIAL_CHAR 104
+
 // Controls.
 #define IDC_STATIC (-1)
+#define IDC_SPECIAL_LIST 113
 
 // Menu commands.
 #define IDM_SETTINGS 40001

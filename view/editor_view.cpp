@@ -173,8 +173,17 @@ void EditorView::RunCommand(std::int32_t command) {
     case CommandId::BlockWrite:
         BlockWriteCommand();
         break;
+    case CommandId::InsertDate:
+        InsertDateCommand();
+        break;
+    case CommandId::GetSpecialChar:
+        GetSpecialCharCommand();
+        break;
+    case CommandId::WriteSpecialChar:
+        WriteSpecialCharCommand();
+        break;
     default:
-        // Find, date and printing commands come with their own windows.
+        // Find and printing commands come with their own windows.
         break;
     }
     UpdateStatePane();

@@ -88,6 +88,14 @@ public:
     void BlockReadCommand();
     void BlockWriteCommand();
     BlockCommands& Block() { return block_; }
+    // Date stamps and special characters: "Insert date" puts a stamp at the caret as the block;
+    // "Get special char" chooses a code in its dialog, "Write special char" types it.
+    void InsertDateCommand();
+    void GetSpecialCharCommand();
+    void WriteSpecialCharCommand();
+    // Before every save, with the header update on: the first stamp in lines 0 to 2 becomes a
+    // stamp of now, in the chosen form.
+    void BeforeSave() override;
 
 private:
     // Lets the window-free editing commands reach this window.

@@ -74,6 +74,11 @@ public:
     void ScrollToBottom();
     // Takes the font (or the stock fixed font for null) and its metrics. The window owns it.
     void ApplyFont(HFONT font);
+    // The font the text is drawn in (the stock fixed font until one is applied); borrowed.
+    HFONT TextFont() const {
+        return font_.Get() != nullptr ? font_.Get()
+                                      : static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
+    }
     void SetBackgroundColour(COLORREF colour);
     void SetTextColour(COLORREF colour);
     void SetSelectedColours(COLORREF text, COLORREF background);
