@@ -1,5 +1,5 @@
 // The special-character list: filled at opening, owner-drawn, read back on OK.
-#include "dialogs/special_char_dialog.h"
+#include "dialogs/character_choice_dialog.h"
 
 #include <cstdio>
 
@@ -15,9 +15,9 @@ constexpr int kTextIndent = 6; // pixels from the list's left edge
 
 } // namespace
 
-HWND SpecialCharDialog::List() const { return GetDlgItem(hwnd_, IDC_SPECIAL_LIST); }
+HWND CharacterChoiceDialog::List() const { return GetDlgItem(hwnd_, IDC_SPECIAL_LIST); }
 
-INT_PTR SpecialCharDialog::OnInitDialog() {
+INT_PTR CharacterChoiceDialog::OnInitDialog() {
     CentreWindow(hwnd_);
     HWND list = List();
     // The list asked for its item height before this object was bound to the dialog: set it
@@ -39,9 +39,9 @@ INT_PTR SpecialCharDialog::OnInitDialog() {
     return 1;
 }
 
-void SpecialCharDialog::OnPaint() { SetFocus(List()); }
+void CharacterChoiceDialog::OnPaint() { SetFocus(List()); }
 
-void SpecialCharDialog::OnDrawItem(WPARAM, LPARAM l) {
+void CharacterChoiceDialog::OnDrawItem(WPARAM, LPARAM l) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
     if (item->itemID == static_cast<UINT>(-1) ||
         (item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) == 0) {
@@ -64,7 +64,7 @@ void SpecialCharDialog::OnDrawItem(WPARAM, LPARAM l) {
     RestoreDC(item->hDC, saved);
 }
 
-void SpecialCharDialog::OnCommand(WPARAM w, LPARAM) {
+void CharacterChoiceDialog::OnCommand(WPARAM w, LPARAM) {
     switch (LOWORD(w)) {
     case IDOK: {
         const LRESULT selection = SendMessageA(List(), LB_GETCURSEL, 0, 0);

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "commands/date_stamp.h"
-#include "dialogs/special_char_dialog.h"
+#include "dialogs/character_choice_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace kestrel {
@@ -45,7 +45,7 @@ void EditorView::BeforeSave() {
 }
 
 void EditorView::GetSpecialCharCommand() {
-    SpecialCharDialog dialog(options_.specialChar, TextFont());
+    CharacterChoiceDialog dialog(options_.specialChar, TextFont());
     if (dialog.RunModal(Handle(), IDD_SPECIAL_CHAR) != IDOK) {
         return;
     }

@@ -6,10 +6,10 @@
 
 namespace kestrel {
 
-class SpecialCharDialog : public DialogWindow {
+class CharacterChoiceDialog : public DialogWindow {
 public:
     // `selected`: the code chosen so far (0: none); `font`: the editor's text font (borrowed).
-    SpecialCharDialog(int selected, HFONT font) : chosen_(selected), font_(font) {}
+    CharacterChoiceDialog(int selected, HFONT font) : chosen_(selected), font_(font) {}
 
     // The code chosen when the dialog closed with OK: 1 to 255, or 0 when no item was selected.
     int Chosen() const { return chosen_; }
