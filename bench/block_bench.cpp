@@ -13,14 +13,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_editor.h"
 #include "bench/benchmark_document.h"
-#include "commands/block_commands.h"
-#include "commands/cursor_commands.h"
-#include "commands/editor_context.h"
-#include "commands/editor_host.h"
-#include "commands/text_view_host.h"
 #include "document/block_iterator.h"
-#include "document/document_listener.h"
 #include "document/line_splitter.h"
 #include "document/line_writer.h"
 
@@ -32,38 +27,7 @@ constexpr std::int32_t kSmallLines = 100;
 constexpr std::int32_t kPastedLines = 160000;
 constexpr std::int32_t kDeletedLines = 1000000;
 
-// The editor without a window: host calls cost nothing.
-class Editor : public EditorHost, public TextViewHost, public DocumentListener {
-public:
-    Editor() {
-        store.SetListener(this);
-        view.SetFontMetrics(8, 16);
-        view.SetClientSize(800, 328);
-        view.UpdateLayout();
-    }
-    void Repaint() override { view.BeginRepaint(); }
-    void PlaceCaret() override {}
-    void ScrollVertical(ScrollCode code) override { view.ScrollVertical(code, 0, *this); }
-    void ScrollHorizontal(ScrollCode code) override { view.ScrollHorizontal(code, 0, *this); }
-    void SetVerticalScrollPosition(std::int32_t) override {}
-    void SetHorizontalScrollPosition(std::int32_t) override {}
-    void Beep() override {}
-    void ShowMessage(std::string_view, std::string_view) override {}
-    void RecreateCaret() override {}
-    void ToggleWindowSize() override {}
-    void StoreCurrentLine() override { store.StoreCurrentLine(); }
-    void LoadCurrentLine() override { context.LoadCurrentLine(); }
-    void OnLineChanged() override {}
-    void OnLineCountChanged(std::int32_t count) override {
-        view.AdjustLineCount(count - view.LineCount());
-    }
-
-    LineStore store;
-    TextViewState view;
-    EditorContext context{store, view, *this};
-    CursorCommands cursor{context};
-    BlockCommands block{context};
-};
+using Editor = BenchEditor;
 
 std::unique_ptr<Editor> MakeEditor(std::int32_t lines) {
     auto editor = std::make_unique<Editor>();

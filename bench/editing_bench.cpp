@@ -12,14 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "commands/cursor_commands.h"
-#include "commands/editor_context.h"
-#include "commands/editor_host.h"
-#include "commands/line_editing.h"
-#include "commands/text_view_host.h"
-#include "document/document_listener.h"
+#include "bench/bench_editor.h"
 #include "bench/benchmark_document.h"
-#include "document/line_store.h"
 
 namespace kestrel {
 namespace {
@@ -29,39 +23,7 @@ constexpr std::int32_t kLargeTarget = 1000000;
 constexpr std::int32_t kSmallLines = 100;
 constexpr std::int32_t kSmallTarget = 50;
 
-// The editor without a window: the host calls cost nothing, scrolls run the real rules.
-class Editor : public EditorHost, public TextViewHost, public DocumentListener {
-public:
-    Editor() {
-        store.SetListener(this);
-        view.SetFontMetrics(8, 16);
-        view.SetClientSize(800, 328);
-        view.UpdateLayout();
-    }
-
-    void Repaint() override { view.BeginRepaint(); }
-    void PlaceCaret() override {}
-    void ScrollVertical(ScrollCode code) override { view.ScrollVertical(code, 0, *this); }
-    void ScrollHorizontal(ScrollCode code) override { view.ScrollHorizontal(code, 0, *this); }
-    void SetVerticalScrollPosition(std::int32_t) override {}
-    void SetHorizontalScrollPosition(std::int32_t) override {}
-    void Beep() override {}
-    void ShowMessage(std::string_view, std::string_view) override {}
-    void RecreateCaret() override {}
-    void ToggleWindowSize() override {}
-    void StoreCurrentLine() override { store.StoreCurrentLine(); }
-    void LoadCurrentLine() override { context.LoadCurrentLine(); }
-    void OnLineChanged() override {}
-    void OnLineCountChanged(std::int32_t count) override {
-        view.AdjustLineCount(count - view.LineCount());
-    }
-
-    LineStore store;
-    TextViewState view;
-    EditorContext context{store, view, *this};
-    CursorCommands cursor{context};
-    LineEditing editing{context};
-};
+using Editor = BenchEditor;
 
 // An editor holding `lines` lines of "line NNNNNNN of the benchmark document", loaded the way
 // the file loader fills the store, with the caret on `target`.
