@@ -23,6 +23,14 @@ if(KESTREL_CORE_TESTS)
     gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 endif()
 
+# The README's table of default keys is made from the program's own tables by this tool; the
+# test fails when the README and the tables differ.
+add_executable(key_table_doc tools/key_table_doc.cpp)
+target_link_libraries(key_table_doc PRIVATE kestrel_core)
+add_test(NAME readme.key_table
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/key_table_doc_test.sh
+                 $<TARGET_FILE:key_table_doc> ${CMAKE_SOURCE_DIR}/README.md)
+
 # Under g++ the fuzz targets are linked with a replay driver: they run their seed inputs and
 # a bounded stream of generated ones as ordinary tests, under the sanitizers.
 foreach(src ${KESTREL_FUZZ_TARGETS})
