@@ -24,6 +24,19 @@ mkdir -p "$work"
 trap StopTestDisplay EXIT
 StartTestDisplay "$work"
 wine reg delete 'HKCU\Software\Hobart Freeware\Kestrel' /f >/dev/null 2>&1 || true
+# Wine draws the caption buttons on its desktop with the Marlett font, which Debian ships in
+# fonts-wine; without it they show as the letters 0, 1, 2 and r. Borrow the font for this prefix.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/marlett.ttf" ]; then
+    marlett=/usr/share/wine/fonts/marlett.ttf
+    if [ ! -f "$marlett" ] && (cd "$work" && apt-get download -q fonts-wine >/dev/null 2>&1); then
+        dpkg-deb -x "$(ls "$work"/fonts-wine_*.deb | head -n 1)" "$work/fonts-wine"
+        marlett="$work/fonts-wine/usr/share/wine/fonts/marlett.ttf"
+    fi
+    if [ -f "$marlett" ]; then
+        cp "$marlett" "$fonts/"
+    fi
+fi
 # The Wine desktop is the picture's frame: make it the picture's size, then restart the server
 # so that the desktop is created at that size.
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "${width}x${height}" /f \
