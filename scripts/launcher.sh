@@ -19,7 +19,9 @@ BuildKestrel() {
     if [ ! -f "$tree/build.ninja" ]; then
         cmake -S "$top" -B "$tree" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
     fi
-    ninja -C "$tree" kestrel | sed -e '/^ninja: no work to do/d' -e '/^ninja: Entering directory/d'
+    ninja -C "$tree" kestrel |
+        sed -e '/^ninja: no work to do/d' -e '/^ninja: Entering directory/d' \
+            -e '/Re-checking globbed directories/d'
 }
 
 # LinuxPathOf ARG prints the absolute, tidied Linux path that ARG names, when ARG names a file the

@@ -30,7 +30,8 @@ fonts="$WINEPREFIX/drive_c/windows/Fonts"
 if [ ! -f "$fonts/marlett.ttf" ]; then
     marlett=/usr/share/wine/fonts/marlett.ttf
     if [ ! -f "$marlett" ] && (cd "$work" && apt-get download -q fonts-wine >/dev/null 2>&1); then
-        dpkg-deb -x "$(ls "$work"/fonts-wine_*.deb | head -n 1)" "$work/fonts-wine"
+        debs=("$work"/fonts-wine_*.deb)
+        dpkg-deb -x "${debs[0]}" "$work/fonts-wine"
         marlett="$work/fonts-wine/usr/share/wine/fonts/marlett.ttf"
     fi
     if [ -f "$marlett" ]; then
