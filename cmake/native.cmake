@@ -30,6 +30,8 @@ target_link_libraries(key_table_doc PRIVATE kestrel_core)
 add_test(NAME readme.key_table
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/tools/key_table_doc_test.sh
                  $<TARGET_FILE:key_table_doc> ${CMAKE_SOURCE_DIR}/README.md)
+# How kestrel.sh reads its command line; needs no Wine.
+add_test(NAME launcher.paths COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/launcher_test.sh)
 
 # Under g++ the fuzz targets are linked with a replay driver: they run their seed inputs and
 # a bounded stream of generated ones as ordinary tests, under the sanitizers.
