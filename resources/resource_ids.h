@@ -13,6 +13,10 @@
 // Controls.
 #define IDC_STATIC (-1)
 
+// Commands that no menu item carries: the key recorder posts this one to the main window when
+// its table is accepted.
+#define IDM_STORE_KEY_TABLE 1011
+
 // Menu commands.
 #define IDM_SETTINGS 40001
 #define IDM_OPEN 40002

@@ -12,6 +12,12 @@
 //   observer list                                  print every visible top-level window
 //   observer view-rect                             print the editor's text area on the screen:
 //                                                  left top width height
+//   observer click CLASS TEXT                      press the button TEXT of that window
+//   observer wait-button CLASS TEXT TIMEOUT_MS     wait until that window has a button TEXT
+//   observer select-row CLASS INDEX                select row INDEX of the window's list box
+//   observer list-row CLASS INDEX                  print row INDEX of the window's list box
+//   observer list-count CLASS                      print the number of rows of that list box
+//   observer menu-text CLASS ID                    print the text of menu item ID of the window
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -151,6 +157,108 @@ int Status(int pane, int timeout, const char* expected) {
     return 1;
 }
 
+struct ChildSearch {
+    const char* className;
+    const char* text; // null: any
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM l) {
+    auto* search = reinterpret_cast<ChildSearch*>(l);
+    char className[256] = "";
+    char text[512] = "";
+    GetClassNameA(hwnd, className, static_cast<int>(std::size(className)));
+    GetWindowTextA(hwnd, text, static_cast<int>(std::size(text)));
+    if (_stricmp(className, search->className) == 0 &&
+        (search->text == nullptr || std::strcmp(text, search->text) == 0)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The child of a visible top-level window of CLASS, or null (with a message).
+HWND FindControl(const char* topClass, const char* childClass, const char* text) {
+    HWND top = FindTopLevel(topClass, nullptr);
+    if (top == nullptr) {
+        std::printf("no window %s\n", topClass);
+        return nullptr;
+    }
+    ChildSearch search{childClass, text, nullptr};
+    EnumChildWindows(top, FindChild, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        std::printf("no %s \"%s\" in %s\n", childClass, text != nullptr ? text : "", topClass);
+    }
+    return search.found;
+}
+
+// Lets the button's own thread press it; the observer does not wait for what follows (a
+// modal question, say).
+int Click(const char* topClass, const char* text) {
+    HWND button = FindControl(topClass, "Button", text);
+    if (button == nullptr) {
+        return 1;
+    }
+    if (!IsWindowEnabled(button)) {
+        std::printf("button \"%s\" is disabled\n", text);
+        return 1;
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+}
+
+int WaitButton(const char* topClass, const char* text, int timeout) {
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        HWND top = FindTopLevel(topClass, nullptr);
+        ChildSearch search{"Button", text, nullptr};
+        if (top != nullptr) {
+            EnumChildWindows(top, FindChild, reinterpret_cast<LPARAM>(&search));
+        }
+        if (search.found != nullptr) {
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout waiting for button \"%s\" in %s\n", text, topClass);
+    return 1;
+}
+
+int ListBoxCommand(const std::string& command, const char* topClass, int index) {
+    HWND list = FindControl(topClass, "ListBox", nullptr);
+    if (list == nullptr) {
+        return 1;
+    }
+    if (command == "select-row") {
+        return SendMessageA(list, LB_SETCURSEL, index, 0) == LB_ERR ? 1 : 0;
+    }
+    if (command == "list-count") {
+        std::printf("%d\n", static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+        return 0;
+    }
+    char text[1024] = "";
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length >= static_cast<LRESULT>(std::size(text)) ||
+        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text)) == LB_ERR) {
+        std::printf("no row %d\n", index);
+        return 1;
+    }
+    std::printf("%s\n", text);
+    return 0;
+}
+
+int MenuText(const char* topClass, int id) {
+    HWND top = FindTopLevel(topClass, nullptr);
+    char text[256] = "";
+    if (top == nullptr ||
+        GetMenuStringA(GetMenu(top), id, text, static_cast<int>(std::size(text)),
+                       MF_BYCOMMAND) == 0) {
+        std::printf("no menu item %d in %s\n", id, topClass);
+        return 1;
+    }
+    std::printf("%s\n", text);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -198,6 +306,21 @@ int main(int argc, char** argv) {
     if (command == "list") {
         EnumWindows(PrintWindow, 0);
         return 0;
+    }
+    if (command == "click" && argc == 4) {
+        return Click(argv[2], argv[3]);
+    }
+    if (command == "wait-button" && argc == 5) {
+        return WaitButton(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if ((command == "select-row" || command == "list-row") && argc == 4) {
+        return ListBoxCommand(command, argv[2], std::atoi(argv[3]));
+    }
+    if (command == "list-count" && argc == 3) {
+        return ListBoxCommand(command, argv[2], 0);
+    }
+    if (command == "menu-text" && argc == 4) {
+        return MenuText(argv[2], std::atoi(argv[3]));
     }
     std::fprintf(stderr, "usage: observer wait-window|wait-gone|status|list ...\n");
     return 2;
