@@ -10,10 +10,14 @@
 
 namespace kestrel {
 
-// The maker's web site; the About box links to it and the update page lives there.
-constexpr char kMakerSite[] = "http://www.hobartfreeware.example";
-// Where "Check for updates" goes: the update page on the maker's site.
-constexpr char kUpdatePage[] = "http://www.hobartfreeware.example/HobartUtilities.html#Kestrel";
+// The maker's web host, over HTTP. A macro only so that the addresses below can be joined to
+// it at compile time.
+#define KESTREL_MAKER_HOST "http://www.hobartfreeware.example"
+
+// The maker's web site: the About box shows it as its link.
+constexpr char kMakerSite[] = KESTREL_MAKER_HOST "/";
+// Where "Check for updates" goes: the update page on the maker's host.
+constexpr char kUpdatePage[] = KESTREL_MAKER_HOST "/HobartUtilities.html#Kestrel";
 
 class AboutWindow : public MessageWindow {
 public:

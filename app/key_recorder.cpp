@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/handles.h"
+#include "resources/resource_ids.h"
 
 namespace kestrel {
 

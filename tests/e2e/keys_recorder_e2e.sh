@@ -34,6 +34,14 @@ StartRecording() {
     WaitButton 1
 }
 
+# Width of the File menu, which grows when one of its items shows longer keys.
+FileMenuWidth() {
+    Keys alt+f
+    Observe popup-width 10000 || Fail "the File menu did not open"
+    Keys Escape Escape
+    WaitActive MainClass "keys.txt - Kestrel"
+}
+
 OpenKeys() {
     Keys alt+o k
     WaitActive KbdWnd "$1"
@@ -44,6 +52,7 @@ SAVE_AS=18
 printf 'one\r\ntwo\r\nthree' >"$E2E_DIR/keys.txt"
 StartKestrel "$E2E_WIN_DIR\\keys.txt"
 WaitActive MainClass "keys.txt - Kestrel"
+DEFAULT_WIDTH="$(FileMenuWidth)"
 
 # Nothing stored: the recorder shows the 41 defaults.
 OpenKeys "Keys - Default"
@@ -60,27 +69,34 @@ Click KbdWnd End
 WaitButton Start
 ExpectEq "$(Row $DELETE_LINE)" $'Delete line\tCtrl+Q  F4  ' "recorded row"
 
-# F6 for "Save As", which the File menu shows.
+# Three long keys for "Save As", which the File menu shows; the third ends the recording.
 StartRecording $SAVE_AS
-Keys F6
+Keys shift+ctrl+alt+Right
 WaitButton 2
-Click KbdWnd End
+Keys shift+ctrl+alt+Right
+WaitButton 3
+Keys shift+ctrl+alt+Right
 WaitButton Start
-ExpectEq "$(Row $SAVE_AS)" $'Save As\tF6    ' "Save As row"
+LONG_KEY="Shift+Ctrl+Alt+Arrow right"
+# A row holds at most 79 characters.
+FULL_ROW="Save As"$'\t'"$LONG_KEY  $LONG_KEY  $LONG_KEY"
+ExpectEq "$(Row $SAVE_AS)" "${FULL_ROW:0:79}" "Save As row"
 
 Click KbdWnd Ok
 WaitGone KbdWnd
 WaitActive MainClass "keys.txt - Kestrel"
 
 # The registry holds all 41 records; record 13 names command 11 with Ctrl+Q (0x50051) and F4
-# (0x10073), record 18 command 16 with F6 (0x10075).
+# (0x10073), record 18 command 16 with Shift+Ctrl+Alt+Arrow right (0xF0027) three times.
 ExpectEq "$(GetSetting KeyCnt)" 0x29 "KeyCnt"
 STORED="$(GetSetting KeyTable)"
 ExpectEq "${#STORED}" $((41 * 80)) "KeyTable hex length"
 ExpectEq "${STORED:$((13 * 80)):8}" 0B000000 "record 13 command"
 ExpectEq "${STORED:$((13 * 80 + 48)):24}" 510005007300010000000000 "record 13 keys"
-ExpectEq "${STORED:$((18 * 80 + 48)):24}" 750001000000000000000000 "record 18 keys"
-ExpectEq "$(Observe menu-text MainClass 40004)" $'Save &as...\t   F6    ' "Save As menu text"
+ExpectEq "${STORED:$((18 * 80 + 48)):24}" 27000F0027000F0027000F00 "record 18 keys"
+REBOUND_WIDTH="$(FileMenuWidth)"
+[ "$REBOUND_WIDTH" -gt "$DEFAULT_WIDTH" ] ||
+    Fail "File menu width $REBOUND_WIDTH does not show the long keys (defaults: $DEFAULT_WIDTH)"
 
 # The new keys act; Ctrl+Y no longer deletes a line.
 Keys ctrl+y
@@ -89,7 +105,7 @@ Keys F2
 StatusPane 1 ""
 ExpectEq "$(od -An -c "$E2E_DIR/keys.txt" | tr -s ' ' | tr -d '\n')" " t w o \r \n t h r e e" \
     "file after Ctrl+Q F4"
-Keys F6
+Keys shift+ctrl+alt+Right shift+ctrl+alt+Right shift+ctrl+alt+Right
 WaitActive "#32770" -
 Keys Escape
 WaitActive MainClass "keys.txt - Kestrel"
@@ -113,7 +129,7 @@ ExpectEq "$(GetSetting KeyTable)" "$STORED" "KeyTable after Cancel"
 Keys ctrl+q F4
 StatusPane 1 $'\tModified'
 
-# Restore to default, answered Yes: KeyCnt 0, no KeyTable, and the menu shows no key for Save As.
+# Restore to default, answered Yes: KeyCnt 0, no KeyTable, and the menu as narrow as at first.
 OpenKeys Keys
 Click KbdWnd "Restore to default"
 WaitActive "#32770" "Restore?"
@@ -123,7 +139,7 @@ WaitActive MainClass "keys.txt - Kestrel"
 ExpectEq "$(GetSetting KeyCnt)" 0x0 "KeyCnt after restore"
 ExpectEq "$(wine reg query "$SETTINGS_KEY" /v KeyTable >/dev/null 2>&1 && echo present)" "" \
     "KeyTable after restore"
-ExpectEq "$(Observe menu-text MainClass 40004)" $'Save &as...\t   ' "Save As menu text"
+ExpectEq "$(FileMenuWidth)" "$DEFAULT_WIDTH" "File menu width after restore"
 
 # About opens and closes with Enter; a click on its link opens the maker's site and closes it.
 Keys alt+h a
@@ -134,10 +150,10 @@ Keys alt+h a
 WaitActive CMSGCLASS ""
 Click CMSGCLASS ""
 WaitGone CMSGCLASS
-WaitBrowsed "http://www.hobartfreeware.example"
+WaitBrowsed "http://www.hobartfreeware.example/"
 
 # Check for updates asks the shell for the update page and shows nothing.
-Keys alt+h c
+Keys alt+h Return
 WaitBrowsed "http://www.hobartfreeware.example/HobartUtilities.html#Kestrel"
 WaitActive MainClass "keys.txt - Kestrel"
 

@@ -17,7 +17,7 @@
 //   observer select-row CLASS INDEX                select row INDEX of the window's list box
 //   observer list-row CLASS INDEX                  print row INDEX of the window's list box
 //   observer list-count CLASS                      print the number of rows of that list box
-//   observer menu-text CLASS ID                    print the text of menu item ID of the window
+//   observer popup-width TIMEOUT_MS                wait for an open popup menu; print its width
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -235,28 +235,35 @@ int ListBoxCommand(const std::string& command, const char* topClass, int index) 
         std::printf("%d\n", static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
         return 0;
     }
-    char text[1024] = "";
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR || length >= static_cast<LRESULT>(std::size(text)) ||
-        SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text)) == LB_ERR) {
+    // Wine hands the text of another process's list box over in its wide form.
+    wchar_t wide[1024] = L"";
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length >= static_cast<LRESULT>(std::size(wide)) ||
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide)) == LB_ERR) {
         std::printf("no row %d\n", index);
         return 1;
     }
+    char text[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, static_cast<int>(std::size(text)), nullptr,
+                        nullptr);
     std::printf("%s\n", text);
     return 0;
 }
 
-int MenuText(const char* topClass, int id) {
-    HWND top = FindTopLevel(topClass, nullptr);
-    char text[256] = "";
-    if (top == nullptr ||
-        GetMenuStringA(GetMenu(top), id, text, static_cast<int>(std::size(text)),
-                       MF_BYCOMMAND) == 0) {
-        std::printf("no menu item %d in %s\n", id, topClass);
-        return 1;
+// Another process's menu items cannot be read under Wine, but the width of an open popup menu
+// follows its widest item text.
+int PopupWidth(int timeout) {
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        if (HWND popup = FindTopLevel("#32768", nullptr)) {
+            RECT r;
+            GetWindowRect(popup, &r);
+            std::printf("%ld\n", static_cast<long>(r.right - r.left));
+            return 0;
+        }
+        Sleep(50);
     }
-    std::printf("%s\n", text);
-    return 0;
+    std::printf("timeout waiting for a popup menu\n");
+    return 1;
 }
 
 } // namespace
@@ -319,8 +326,8 @@ int main(int argc, char** argv) {
     if (command == "list-count" && argc == 3) {
         return ListBoxCommand(command, argv[2], 0);
     }
-    if (command == "menu-text" && argc == 4) {
-        return MenuText(argv[2], std::atoi(argv[3]));
+    if (command == "popup-width" && argc == 3) {
+        return PopupWidth(std::atoi(argv[2]));
     }
     std::fprintf(stderr, "usage: observer wait-window|wait-gone|status|list ...\n");
     return 2;
