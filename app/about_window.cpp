@@ -2,7 +2,7 @@
 #include "app/about_window.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
 #include "framework/win32.h"
 // ShellExecuteA; the lean Windows header leaves it out.

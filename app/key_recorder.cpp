@@ -228,7 +228,9 @@ void KeyRecorder::KeyDown(WPARAM w) {
 // Alt+Space are recorded like any other keys instead of closing or opening the system menu.
 void KeyRecorder::OnKeyDown(WPARAM w, LPARAM) { KeyDown(w); }
 void KeyRecorder::OnSysKeyDown(WPARAM w, LPARAM) { KeyDown(w); }
-void KeyRecorder::OnKeyUp(WPARAM w, LPARAM) { session_.KeyUp(static_cast<std::uint32_t>(LOWORD(w))); }
+void KeyRecorder::OnKeyUp(WPARAM w, LPARAM) {
+    session_.KeyUp(static_cast<std::uint32_t>(LOWORD(w)));
+}
 void KeyRecorder::OnSysKeyUp(WPARAM w, LPARAM) {
     session_.KeyUp(static_cast<std::uint32_t>(LOWORD(w)));
 }

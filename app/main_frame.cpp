@@ -1,6 +1,7 @@
 // The main frame: title, command routing and the order of questions when closing.
 #include "app/main_frame.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
