@@ -1,12 +1,12 @@
 // The fixed order in which the program comes up, and the objects that live as long as it does.
 #include "app/application.h"
 
+#include <utility>
+
 #include "app/main_frame.h"
 #include "framework/busy_window.h"
 #include "framework/message_window.h"
 #include "framework/status_bar.h"
-#include "keys/key_table.h"
-#include "keys/menu_label.h"
 #include "resources/resource_ids.h"
 #include "settings/registry_store.h"
 #include "shell/command_line.h"
@@ -43,14 +43,6 @@ void LoadFirstDocument(EditorView& view, const CommandLine& line) {
     view.OpenDocument();
 }
 
-// Writes the keys bound to each labelled command into its menu item.
-void UpdateMenuTexts(HMENU menu, const KeyTable& table) {
-    for (const MenuLabel& label : MenuLabels()) {
-        std::string text = MenuItemText(label, table);
-        ModifyMenuA(menu, label.menuId, MF_BYCOMMAND | MF_STRING, label.menuId, text.c_str());
-    }
-}
-
 } // namespace
 
 std::string ResolveStoredName(const std::string& path) {
@@ -70,7 +62,6 @@ int RunKestrel(const char* commandLine, int showCmd) {
     static EditorView view(messages, busy);
     static StatusBar statusBar;
     static MainFrame frame(view, statusBar, messages);
-    static KeyTable keyTable;
 
     view.Initialise(std::string(kProductName).c_str(), IDI_MARGIN_CURSOR);
     view.SetStatusBar(&statusBar);
@@ -94,9 +85,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     LoadedSettings settings = LoadSettings();
     frame.ApplySettings(settings.options);
     view.SetInitialDirectory(settings.initialDir);
-    keyTable = settings.keys.table;
-    UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);
-    view.SetKeyTable(keyTable.Data(), keyTable.Count());
+    frame.InstallKeyTable(std::move(settings.keys.table));
     frame.Show(showCmd);
     LoadFirstDocument(view, line);
     frame.LoadAccelerators(IDR_ACCELERATORS);

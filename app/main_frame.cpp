@@ -1,12 +1,19 @@
 // The main frame: title, command routing and the order of questions when closing.
 #include "app/main_frame.h"
 
+#include <optional>
 #include <string>
+#include <utility>
+
+#include "framework/win32.h"
+// ShellExecuteA; the lean Windows header leaves it out.
+#include <shellapi.h>
 
 #include "framework/handles.h"
 #include "framework/message_window.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
+#include "keys/menu_label.h"
 #include "resources/resource_ids.h"
 #include "settings/registry_store.h"
 #include "shell/message_layout.h"
@@ -107,51 +114,70 @@ bool MainFrame::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void MainFrame::OnCommand(WPARAM w, LPARAM) {
-    switch (LOWORD(w)) {
-    case IDM_EXIT:
-        PostMessageA(Handle(), WM_CLOSE, 0, 0);
-        break;
-    case IDM_NEW:
-        view_.NewFileCommand();
-        break;
-    case IDM_OPEN:
-        view_.OpenCommand();
-        break;
-    case IDM_SAVE:
-        view_.SaveCommand();
-        break;
-    case IDM_SAVE_AS:
-        view_.SaveAsCommand();
-        break;
-    case IDM_CUT:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::Cut));
-        break;
-    case IDM_COPY:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::Copy));
-        break;
-    case IDM_PASTE:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::Paste));
-        break;
-    case IDM_READ_BLOCK:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::BlockRead));
-        break;
-    case IDM_WRITE_BLOCK:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::BlockWrite));
-        break;
-    case IDM_DELETE_BLOCK:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::DeleteBlock));
-        break;
-    case IDM_INSERT_DATE:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::InsertDate));
-        break;
-    case IDM_GET_SPECIAL:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::GetSpecialChar));
-        break;
-    case IDM_WRITE_SPECIAL:
-        view_.RunCommand(static_cast<std::int32_t>(CommandId::WriteSpecialChar));
-        break;
-    default:
-        break;
+    // Ids without an operation are ignored.
+    RouteMenuCommand(*this, LOWORD(w));
+}
+
+void MainFrame::FileNew() { view_.NewFileCommand(); }
+void MainFrame::FileOpen() { view_.OpenCommand(); }
+void MainFrame::FileSave() { view_.SaveCommand(); }
+void MainFrame::FileSaveAs() { view_.SaveAsCommand(); }
+void MainFrame::FileExit() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+void MainFrame::EditCut() { view_.RunCommand(ToIndex(CommandId::Cut)); }
+void MainFrame::EditCopy() { view_.RunCommand(ToIndex(CommandId::Copy)); }
+void MainFrame::EditPaste() { view_.RunCommand(ToIndex(CommandId::Paste)); }
+void MainFrame::EditReadBlock() { view_.RunCommand(ToIndex(CommandId::BlockRead)); }
+void MainFrame::EditWriteBlock() { view_.RunCommand(ToIndex(CommandId::BlockWrite)); }
+void MainFrame::EditDeleteBlock() { view_.RunCommand(ToIndex(CommandId::DeleteBlock)); }
+void MainFrame::EditRestoreLine() { view_.RunCommand(ToIndex(CommandId::RestoreLine)); }
+void MainFrame::EditGetSpecialChar() { view_.RunCommand(ToIndex(CommandId::GetSpecialChar)); }
+void MainFrame::EditWriteSpecialChar() { view_.RunCommand(ToIndex(CommandId::WriteSpecialChar)); }
+void MainFrame::EditInsertDate() { view_.RunCommand(ToIndex(CommandId::InsertDate)); }
+
+void MainFrame::OptionsToggleWindowSize() {
+    view_.RunCommand(ToIndex(CommandId::ToggleWindowSize));
+}
+
+void MainFrame::HelpCheckForUpdates() {
+    // No browser or no network gives no message: the result is not looked at.
+    ShellExecuteA(Handle(), "open", kUpdatePage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainFrame::HelpAbout() { about_.ShowAbout(Handle()); }
+
+void MainFrame::OptionsKeys() {
+    if (recorder_.IsOpen()) {
+        return;
+    }
+    std::optional<LoadedKeyTable> stored = LoadRecorderKeyTable();
+    if (!stored) {
+        // Without the Settings key the recorder edits what is in force now.
+        stored = LoadedKeyTable{keyTable_, keyTable_.IsDefault()};
+    }
+    recorder_.Open(Handle(), std::move(stored->table), stored->isDefault, IDM_STORE_KEY_TABLE);
+}
+
+void MainFrame::StoreKeyTable() {
+    std::optional<AcceptedKeyTable> accepted = recorder_.TakeAccepted();
+    if (!accepted) {
+        return; // nothing was accepted: a stray or repeated store command
+    }
+    SaveKeyTable(accepted->table, accepted->restored);
+    InstallKeyTable(std::move(accepted->table));
+    SetForegroundWindow(Handle());
+}
+
+void MainFrame::InstallKeyTable(KeyTable table) {
+    KeyTable previous = std::exchange(keyTable_, std::move(table));
+    UpdateMenuTexts();
+    view_.SetKeyTable(keyTable_.Data(), keyTable_.Count());
+}
+
+void MainFrame::UpdateMenuTexts() {
+    HMENU menu = GetMenu(Handle());
+    for (const MenuLabel& label : MenuLabels()) {
+        std::string text = MenuItemText(label, keyTable_);
+        ModifyMenuA(menu, label.menuId, MF_BYCOMMAND | MF_STRING, label.menuId, text.c_str());
     }
 }
 

@@ -1,8 +1,12 @@
 // The program's top-level window: menu, title, command routing and the close questions.
 #pragma once
 
+#include "app/about_window.h"
+#include "app/key_recorder.h"
 #include "framework/frame_window.h"
+#include "keys/key_table.h"
 #include "settings/editor_settings.h"
+#include "shell/menu_commands.h"
 #include "view/document_host.h"
 
 namespace kestrel {
@@ -11,7 +15,7 @@ class EditorView;
 class MessageWindow;
 class StatusBar;
 
-class MainFrame : public FrameWindow, public DocumentHost {
+class MainFrame : public FrameWindow, public DocumentHost, private MenuCommands {
 public:
     MainFrame(EditorView& view, StatusBar& statusBar, MessageWindow& messages);
 
@@ -24,6 +28,9 @@ public:
 
     // Keeps the fonts and printer values and hands the view its options and screen font.
     void ApplySettings(const EditorSettings& settings);
+    // Makes `table` the live key table: the menu shows its keys and the view looks keys up in
+    // it. The table it replaces is released only once the view no longer uses it.
+    void InstallKeyTable(KeyTable table);
 
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;
@@ -34,11 +41,39 @@ public:
     bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    // Menu operations, reached through RouteMenuCommand.
+    void FileNew() override;
+    void FileOpen() override;
+    void FileSave() override;
+    void FileSaveAs() override;
+    void FileExit() override;
+    void EditCut() override;
+    void EditCopy() override;
+    void EditPaste() override;
+    void EditReadBlock() override;
+    void EditWriteBlock() override;
+    void EditDeleteBlock() override;
+    void EditRestoreLine() override;
+    void EditGetSpecialChar() override;
+    void EditWriteSpecialChar() override;
+    void EditInsertDate() override;
+    void OptionsKeys() override;
+    void OptionsToggleWindowSize() override;
+    void HelpCheckForUpdates() override;
+    void HelpAbout() override;
+    void StoreKeyTable() override;
+
+    // Writes the keys bound to each labelled command into its menu item.
+    void UpdateMenuTexts();
+
     EditorView& view_;
     StatusBar& statusBar_;
     MessageWindow& messages_;
     bool settingsChanged_ = false;
     EditorSettings settings_; // fonts and printer values; the view holds its own options
+    KeyTable keyTable_;       // the live key table; the view holds a pointer into it
+    KeyRecorder recorder_;
+    AboutWindow about_;
 };
 
 } // namespace kestrel

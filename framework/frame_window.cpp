@@ -77,7 +77,11 @@ bool FrameWindow::LoadAccelerators(int resourceId) {
 int FrameWindow::Run() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (accelerators_ != nullptr && TranslateAcceleratorA(Handle(), accelerators_, &msg)) {
+        // Only keys meant for the frame and its children are accelerators: the key recorder
+        // must be able to record Alt+X, and a message box must not close the program.
+        bool forFrame = msg.hwnd == Handle() || IsChild(Handle(), msg.hwnd);
+        if (accelerators_ != nullptr && forFrame &&
+            TranslateAcceleratorA(Handle(), accelerators_, &msg)) {
             continue;
         }
         TranslateMessage(&msg);

@@ -50,6 +50,7 @@ public:
 
 protected:
     const std::string& Text() const { return text_; }
+    const char* Caption() const { return caption_; }
     int LineCount() const { return lineCount_; }
     int BoxWidth() const { return boxWidth_; }
     HWND Owner() const { return owner_; }

@@ -93,7 +93,8 @@ std::string FormatBindingKeys(const KeyBinding& binding) {
 }
 
 std::string RecorderRowText(const KeyBinding& binding) {
-    std::string text(CommandTable::Name(binding.command));
+    std::string text(binding.IsBound() ? CommandTable::Name(binding.command)
+                                       : kUnknownCommandName);
     text += '\t';
     AppendBindingKeys(text, binding);
     if (text.size() > kRecorderRowLimit) {

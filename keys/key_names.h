@@ -23,6 +23,10 @@ std::string_view KeyName(std::uint16_t virtualKey);
 void AppendBindingKeys(std::string& text, const KeyBinding& binding);
 std::string FormatBindingKeys(const KeyBinding& binding);
 
+// What the key recorder lists for a row of a damaged stored table whose command index names no
+// command; such a row is never bound and never fires.
+constexpr std::string_view kUnknownCommandName = "(unknown command)";
+
 // A key recorder row: the command name, a tab and the keys, cut to kRecorderRowLimit.
 std::string RecorderRowText(const KeyBinding& binding);
 

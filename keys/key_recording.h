@@ -35,6 +35,10 @@ public:
     // "End" (or the list being refreshed): keys not yet recorded stay 0.
     void End() { stage_ = 0; }
 
+    // The recorder lost the focus: a modifier released meanwhile never reports its key-up here,
+    // so the flags are cleared.
+    void LoseFocus() { modifiers_.SaveAndClear(); }
+
     // 0 idle; 1 to 3 the number of the keystroke awaited.
     int Stage() const { return stage_; }
     bool IsRecording() const { return stage_ != 0; }

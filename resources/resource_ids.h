@@ -17,6 +17,10 @@
 #define IDC_STATIC (-1)
 #define IDC_SPECIAL_LIST 113
 
+// Commands that no menu item carries: the key recorder posts this one to the main window when
+// its table is accepted.
+#define IDM_STORE_KEY_TABLE 1011
+
 // Menu commands.
 #define IDM_SETTINGS 40001
 #define IDM_OPEN 40002

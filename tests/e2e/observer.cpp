@@ -12,6 +12,12 @@
 //   observer list                                  print every visible top-level window
 //   observer view-rect                             print the editor's text area on the screen:
 //                                                  left top width height
+//   observer click CLASS TEXT                      press the button TEXT of that window
+//   observer wait-button CLASS TEXT TIMEOUT_MS     wait until that window has a button TEXT
+//   observer select-row CLASS INDEX                select row INDEX of the window's list box
+//   observer list-row CLASS INDEX                  print row INDEX of the window's list box
+//   observer list-count CLASS                      print the number of rows of that list box
+//   observer popup-width TIMEOUT_MS                wait for an open popup menu; print its width
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -151,6 +157,115 @@ int Status(int pane, int timeout, const char* expected) {
     return 1;
 }
 
+struct ChildSearch {
+    const char* className;
+    const char* text; // null: any
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND hwnd, LPARAM l) {
+    auto* search = reinterpret_cast<ChildSearch*>(l);
+    char className[256] = "";
+    char text[512] = "";
+    GetClassNameA(hwnd, className, static_cast<int>(std::size(className)));
+    GetWindowTextA(hwnd, text, static_cast<int>(std::size(text)));
+    if (_stricmp(className, search->className) == 0 &&
+        (search->text == nullptr || std::strcmp(text, search->text) == 0)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The child of a visible top-level window of CLASS, or null (with a message).
+HWND FindControl(const char* topClass, const char* childClass, const char* text) {
+    HWND top = FindTopLevel(topClass, nullptr);
+    if (top == nullptr) {
+        std::printf("no window %s\n", topClass);
+        return nullptr;
+    }
+    ChildSearch search{childClass, text, nullptr};
+    EnumChildWindows(top, FindChild, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        std::printf("no %s \"%s\" in %s\n", childClass, text != nullptr ? text : "", topClass);
+    }
+    return search.found;
+}
+
+// Lets the button's own thread press it; the observer does not wait for what follows (a
+// modal question, say).
+int Click(const char* topClass, const char* text) {
+    HWND button = FindControl(topClass, "Button", text);
+    if (button == nullptr) {
+        return 1;
+    }
+    if (!IsWindowEnabled(button)) {
+        std::printf("button \"%s\" is disabled\n", text);
+        return 1;
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return 0;
+}
+
+int WaitButton(const char* topClass, const char* text, int timeout) {
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        HWND top = FindTopLevel(topClass, nullptr);
+        ChildSearch search{"Button", text, nullptr};
+        if (top != nullptr) {
+            EnumChildWindows(top, FindChild, reinterpret_cast<LPARAM>(&search));
+        }
+        if (search.found != nullptr) {
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout waiting for button \"%s\" in %s\n", text, topClass);
+    return 1;
+}
+
+int ListBoxCommand(const std::string& command, const char* topClass, int index) {
+    HWND list = FindControl(topClass, "ListBox", nullptr);
+    if (list == nullptr) {
+        return 1;
+    }
+    if (command == "select-row") {
+        return SendMessageA(list, LB_SETCURSEL, index, 0) == LB_ERR ? 1 : 0;
+    }
+    if (command == "list-count") {
+        std::printf("%d\n", static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+        return 0;
+    }
+    // Wine hands the text of another process's list box over in its wide form.
+    wchar_t wide[1024] = L"";
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR || length >= static_cast<LRESULT>(std::size(wide)) ||
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide)) == LB_ERR) {
+        std::printf("no row %d\n", index);
+        return 1;
+    }
+    char text[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, static_cast<int>(std::size(text)), nullptr,
+                        nullptr);
+    std::printf("%s\n", text);
+    return 0;
+}
+
+// Another process's menu items cannot be read under Wine, but the width of an open popup menu
+// follows its widest item text.
+int PopupWidth(int timeout) {
+    for (int waited = 0; waited <= timeout; waited += 50) {
+        if (HWND popup = FindTopLevel("#32768", nullptr)) {
+            RECT r;
+            GetWindowRect(popup, &r);
+            std::printf("%ld\n", static_cast<long>(r.right - r.left));
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::printf("timeout waiting for a popup menu\n");
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -198,6 +313,21 @@ int main(int argc, char** argv) {
     if (command == "list") {
         EnumWindows(PrintWindow, 0);
         return 0;
+    }
+    if (command == "click" && argc == 4) {
+        return Click(argv[2], argv[3]);
+    }
+    if (command == "wait-button" && argc == 5) {
+        return WaitButton(argv[2], argv[3], std::atoi(argv[4]));
+    }
+    if ((command == "select-row" || command == "list-row") && argc == 4) {
+        return ListBoxCommand(command, argv[2], std::atoi(argv[3]));
+    }
+    if (command == "list-count" && argc == 3) {
+        return ListBoxCommand(command, argv[2], 0);
+    }
+    if (command == "popup-width" && argc == 3) {
+        return PopupWidth(std::atoi(argv[2]));
     }
     std::fprintf(stderr, "usage: observer wait-window|wait-gone|status|list ...\n");
     return 2;

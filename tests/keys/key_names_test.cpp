@@ -144,9 +144,11 @@ TEST(KeyNames, RecorderRowIsCutToItsLimit) {
     EXPECT_EQ(row, full.substr(0, kRecorderRowLimit));
 }
 
-TEST(KeyNames, RecorderRowOfUnknownCommandHasNoName) {
-    KeyBinding damaged{1000, KeyCode(0x50043), KeyCode(), KeyCode()};
-    EXPECT_EQ(RecorderRowText(damaged), "\tCtrl+C    ");
+TEST(KeyNames, RecorderRowOfUnknownCommandShowsPlaceholder) {
+    for (std::int32_t command : {-1, CommandTable::kCount, 1000}) {
+        KeyBinding damaged{command, KeyCode(0x50043), KeyCode(), KeyCode()};
+        EXPECT_EQ(RecorderRowText(damaged), "(unknown command)\tCtrl+C    ") << command;
+    }
 }
 
 } // namespace
