@@ -93,6 +93,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     }
     LoadedSettings settings = LoadSettings();
     frame.ApplySettings(settings.options);
+    frame.OpenPrinter();
     view.SetInitialDirectory(settings.initialDir);
     keyTable = settings.keys.table;
     UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);

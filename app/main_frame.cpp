@@ -150,6 +150,30 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
     case IDM_WRITE_SPECIAL:
         view_.RunCommand(static_cast<std::int32_t>(CommandId::WriteSpecialChar));
         break;
+    case IDM_SETTINGS:
+        options_.SettingsCommand(Handle());
+        break;
+    case IDM_FILE_INFO:
+        options_.FileInfoCommand(Handle());
+        break;
+    case IDM_PAGE_SETUP:
+        options_.PageSetupCommand(Handle());
+        break;
+    case IDM_TEXT_COLOURS:
+        options_.TextColorsCommand(Handle());
+        break;
+    case IDM_SELECTED_COLOURS:
+        options_.SelectedColorsCommand(Handle());
+        break;
+    case IDM_FONT:
+        options_.FontCommand(Handle());
+        break;
+    case IDM_PRINTER_FONT:
+        options_.PrinterFontCommand(Handle());
+        break;
+    case IDM_PRINT:
+        options_.PrintCommand(Handle());
+        break;
     default:
         break;
     }

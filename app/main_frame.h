@@ -1,6 +1,7 @@
 // The program's top-level window: menu, title, command routing and the close questions.
 #pragma once
 
+#include "app/option_commands.h"
 #include "framework/frame_window.h"
 #include "settings/editor_settings.h"
 #include "view/document_host.h"
@@ -24,6 +25,8 @@ public:
 
     // Keeps the fonts and printer values and hands the view its options and screen font.
     void ApplySettings(const EditorSettings& settings);
+    // Takes the default printer for printing and the dialogs that measure the page.
+    void OpenPrinter() { options_.OpenPrinter(); }
 
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;
@@ -39,6 +42,7 @@ private:
     MessageWindow& messages_;
     bool settingsChanged_ = false;
     EditorSettings settings_; // fonts and printer values; the view holds its own options
+    OptionCommands options_{view_, settings_, *this};
 };
 
 } // namespace kestrel
