@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Printing for real: without a printer nothing crashes; with a CUPS PDF queue that this script
+# starts (and stops), the document comes out through the real print dialog as a PDF whose pages,
+# title, rows and footers are read back. Cancel prints nothing.
+source "$(dirname "$0")/lib.sh"
+
+CUPS_PID=""
+PDF_DIR=""
+StopCups() {
+    if [ -n "$CUPS_PID" ]; then
+        kill "$CUPS_PID" 2>/dev/null || true
+        for _ in $(seq 1 100); do
+            kill -0 "$CUPS_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        CUPS_PID=""
+    fi
+}
+trap 'Cleanup; StopCups; [ -z "$PDF_DIR" ] || rm -rf "$PDF_DIR"' EXIT
+
+# The File menu's items, as a user reaches them from its top.
+MenuFileInfo() { Keys alt+f Down Down Down Down Return; }
+MenuPrint() { Keys alt+f Down Down Down Down Down Return; }
+# The Options menu's seventh item.
+MenuPrinterFont() { Keys alt+o Up Up Return; }
+
+{
+    printf 'first line\r\n'
+    printf 'tab\there\r\n'
+    printf '%s\r\n' "$(printf '0123456789%.0s' $(seq 1 12))"
+    for i in $(seq 4 120); do printf 'line %d\r\n' "$i"; done
+    printf 'last line'
+} >"$E2E_DIR/doc.txt"
+
+# ---- No printer: File Info, Print and Printer font do not crash -------------------------------
+if lpstat -r 2>/dev/null | grep -q 'is running'; then
+    echo "print: a scheduler already runs; the no-printer part is skipped" >&2
+else
+    StartKestrel "$E2E_WIN_DIR\\doc.txt"
+    WaitActive MainClass "doc.txt - Kestrel"
+    MenuFileInfo
+    WaitActive "#32770" Information
+    Keys Return
+    WaitActive MainClass "doc.txt - Kestrel"
+    # The system says there is no printer (its box is titled "Print"), then nothing is printed.
+    MenuPrint
+    WaitActive "#32770" Print
+    Keys Return
+    WaitActive MainClass "doc.txt - Kestrel"
+    MenuPrinterFont
+    sleep 0.5
+    Observe wait-gone "#32770" 0 >/dev/null || Fail "a font dialog opened without a printer"
+    Keys alt+x
+    ExpectEq "$(WaitExit)" 0 "exit code without a printer"
+fi
+
+# ---- A PDF printer ----------------------------------------------------------------------------
+PDF_DIR=$(mktemp -d /tmp/kestrel-pdf.XXXXXX)
+chmod 1777 "$PDF_DIR"
+if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+    /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
+    CUPS_PID=$!
+    for _ in $(seq 1 200); do
+        lpstat -r 2>/dev/null | grep -q 'is running' && break
+        sleep 0.05
+    done
+fi
+printf 'Out %s\n' "$PDF_DIR" >/etc/cups/cups-pdf-kestrel.conf
+lpadmin -p PDF -E -v cups-pdf:/kestrel -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+    -o TitlePref=1 -o PageSize=A4 2>/dev/null || Fail "cannot create the PDF queue"
+lpadmin -d PDF
+
+# Waits for the queue to finish and prints the one PDF it wrote.
+WaitPdf() {
+    local pdf=""
+    for _ in $(seq 1 300); do
+        pdf=$(ls "$PDF_DIR"/*.pdf 2>/dev/null | head -n 1 || true)
+        if [ -n "$pdf" ] && [ -z "$(lpstat -W not-completed -o PDF 2>/dev/null)" ]; then
+            echo "$pdf"
+            return 0
+        fi
+        sleep 0.1
+    done
+    Fail "no PDF came out of the queue"
+}
+
+# Page numbers on and a left margin of 5, as stored options.
+ForgetSettings
+SetSetting pagenums REG_BINARY 01
+SetSetting lmargin REG_DWORD 5
+StartKestrel "$E2E_WIN_DIR\\doc.txt"
+WaitActive MainClass "doc.txt - Kestrel"
+
+# Cancel in the print dialog prints nothing.
+MenuPrint
+WaitActive "#32770" Print
+Keys Escape
+WaitActive MainClass "doc.txt - Kestrel"
+sleep 1
+[ -z "$(ls "$PDF_DIR" 2>/dev/null)" ] || Fail "Cancel printed something"
+[ -z "$(lpstat -o PDF 2>/dev/null)" ] || Fail "Cancel queued a job"
+
+MenuPrint
+WaitActive "#32770" Print
+Keys Return
+WaitActive MainClass "doc.txt - Kestrel"
+pdf=$(WaitPdf)
+info=$(pdfinfo "$pdf")
+pages=$(awk '/^Pages:/ { print $2 }' <<<"$info")
+title=$(sed -n 's/^Title: *//p' <<<"$info")
+ExpectEq "$title" "Plover output" "PDF title"
+[ "$pages" -ge 2 ] || Fail "120 lines printed on $pages page(s)"
+text=$(pdftotext -layout "$pdf" - | sed 's/[[:space:]]*$//')
+
+# Every page ends with its footer: the title and the page number at the end of the row.
+for page in $(seq 1 "$pages"); do
+    grep -Eq "doc\.txt +$page\$" <<<"$text" || Fail "no footer for page $page"
+done
+# Rows in order across the pages; the first and last lines and the tab's expansion.
+grep -q 'first line' <<<"$text" || Fail "first line missing"
+grep -Eq "tab +here" <<<"$text" || Fail "tab not expanded"
+grep -q 'last line' <<<"$text" || Fail "last line missing"
+ExpectEq "$(grep -Eo 'line [0-9]+$' <<<"$text" | awk '{print $2}' | tr '\n' ' ')" \
+    "$(seq 4 120 | tr '\n' ' ')" "rows in order"
+# The 120-digit line is wider than a row: it continues on the next row, nothing lost.
+long=$(printf '0123456789%.0s' $(seq 1 12))
+joined=$(grep -m1 -A1 '0123456789012' <<<"$text" | tr -d ' \n')
+ExpectEq "$joined" "$long" "continued long line"
+[ "$(grep -c '0123456789' <<<"$text")" -eq 2 ] || Fail "long line not on two rows"
+
+Keys alt+x
+ExpectEq "$(WaitExit)" 0 "exit code"
+StopCups
+echo "print: ok ($pages pages)"
