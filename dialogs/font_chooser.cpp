@@ -32,7 +32,13 @@ bool FontChooser::ChoosePrinterFont(HWND owner, HDC printerDc, std::string& face
     if (printerDc == nullptr) {
         return false;
     }
-    int dotsPerInch = GetDeviceCaps(printerDc, LOGPIXELSY);
+    // The dialog reads and returns the record's height in display units, whatever DC it lists
+    // the fonts of; converting with that one resolution both ways keeps an unchanged size.
+    OwnedDc display(CreateICA("DISPLAY", nullptr, nullptr, nullptr));
+    int dotsPerInch = display.Get() != nullptr ? GetDeviceCaps(display.Get(), LOGPIXELSY) : 0;
+    if (dotsPerInch <= 0) {
+        return false;
+    }
     LOGFONTA font{};
     font.lfHeight = PointsToHeight(points, dotsPerInch);
     face.copy(font.lfFaceName, std::size(font.lfFaceName) - 1);

@@ -16,8 +16,8 @@ public:
     static bool ChooseScreenFont(HWND owner, FontRecord& record, COLORREF& colour);
 
     // Fixed-pitch fonts of the printer `printerDc`, starting from `face` at `points` points;
-    // true with the chosen face and whole points on OK. Sizes are converted with the printer's
-    // own resolution both ways, so OK without a change gives back the same size.
+    // true with the chosen face and whole points on OK. Sizes are converted with one resolution
+    // both ways and rounded, so OK without a change gives back the same size.
     static bool ChoosePrinterFont(HWND owner, HDC printerDc, std::string& face,
                                   std::int32_t& points);
 };

@@ -86,4 +86,30 @@ WaitActive CMSGCLASS Kestrel
 Keys y
 ExpectEq "$(WaitExit)" 0 "exit code"
 ExpectEq "$(GetSetting linelength)" 0x100 "linelength after a refusal"
+# A one-line document whose line is longer than a smaller limit: refused, and the line is saved
+# whole afterwards.
+printf '%0300d' 0 >"$E2E_DIR/wide.txt"
+ForgetSettings
+SetSetting linelength REG_DWORD 1000
+StartKestrel "$E2E_WIN_DIR\\wide.txt"
+WaitActive MainClass "wide.txt - Kestrel"
+OpenSettings
+SetItem Settings 116 256
+Keys Return
+WaitActive CMSGCLASS Kestrel
+Keys Return
+WaitActive MainClass "wide.txt - Kestrel"
+OpenSettings
+ExpectEq "$(Item Settings 116)" 1000 "longest line after refusing 256"
+Keys Escape
+WaitActive MainClass "wide.txt - Kestrel"
+TypeText x
+StatusPane 1 $'\tModified'
+Keys alt+f Down Down Return
+StatusPane 1 ""
+ExpectEq "$(wc -c <"$E2E_DIR/wide.txt")" 301 "bytes of the saved line"
+Keys alt+x
+WaitActive CMSGCLASS Kestrel
+Keys n
+ExpectEq "$(WaitExit)" 0 "exit code"
 echo "options: ok"

@@ -84,10 +84,12 @@ WaitPdf() {
     Fail "no PDF came out of the queue"
 }
 
-# Page numbers on and a left margin of 5, as stored options.
+# Page numbers on, a left margin of 5 and a 10-point printer font, as stored options.
 ForgetSettings
 SetSetting pagenums REG_BINARY 01
 SetSetting lmargin REG_DWORD 5
+SetSetting prnFont REG_SZ Courier
+SetSetting prnPitch REG_DWORD 10
 StartKestrel "$E2E_WIN_DIR\\doc.txt"
 WaitActive MainClass "doc.txt - Kestrel"
 
@@ -128,7 +130,20 @@ joined=$(grep -m1 -A1 '0123456789012' <<<"$text" | tr -d ' \n')
 ExpectEq "$joined" "$long" "continued long line"
 [ "$(grep -c '0123456789' <<<"$text")" -eq 2 ] || Fail "long line not on two rows"
 
+# File Info measures the printer's page; the printer font dialog opens on the printer, and OK
+# without a change keeps the stored size.
+MenuFileInfo
+WaitActive "#32770" Information
+Keys Return
+WaitActive MainClass "doc.txt - Kestrel"
+MenuPrinterFont
+WaitActive "#32770" Font
+Keys Return
+WaitActive MainClass "doc.txt - Kestrel"
 Keys alt+x
+WaitActive CMSGCLASS Kestrel
+Keys y
 ExpectEq "$(WaitExit)" 0 "exit code"
+ExpectEq "$(GetSetting prnPitch)" 0xa "printer font size after OK without a change"
 StopCups
 echo "print: ok ($pages pages)"
