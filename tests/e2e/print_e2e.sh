@@ -3,20 +3,8 @@
 # starts (and stops), the document comes out through the real print dialog as a PDF whose pages,
 # title, rows and footers are read back. Cancel prints nothing.
 source "$(dirname "$0")/lib.sh"
-
-CUPS_PID=""
-PDF_DIR=""
-StopCups() {
-    if [ -n "$CUPS_PID" ]; then
-        kill "$CUPS_PID" 2>/dev/null || true
-        for _ in $(seq 1 100); do
-            kill -0 "$CUPS_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        CUPS_PID=""
-    fi
-}
-trap 'Cleanup; StopCups; [ -z "$PDF_DIR" ] || rm -rf "$PDF_DIR"' EXIT
+source "$(dirname "$0")/../../scripts/pdf_printer.sh"
+trap 'Cleanup; StopPdfPrinter' EXIT
 
 # The File menu's items, as a user reaches them from its top.
 MenuFileInfo() { Keys alt+f Down Down Down Down Return; }
@@ -55,34 +43,8 @@ else
 fi
 
 # ---- A PDF printer ----------------------------------------------------------------------------
-PDF_DIR=$(mktemp -d /tmp/kestrel-pdf.XXXXXX)
-chmod 1777 "$PDF_DIR"
-if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-    /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
-    CUPS_PID=$!
-    for _ in $(seq 1 200); do
-        lpstat -r 2>/dev/null | grep -q 'is running' && break
-        sleep 0.05
-    done
-fi
-printf 'Out %s\n' "$PDF_DIR" >/etc/cups/cups-pdf-kestrel.conf
-lpadmin -p PDF -E -v cups-pdf:/kestrel -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-    -o TitlePref=1 -o PageSize=A4 2>/dev/null || Fail "cannot create the PDF queue"
-lpadmin -d PDF
-
-# Waits for the queue to finish and prints the one PDF it wrote.
-WaitPdf() {
-    local pdf=""
-    for _ in $(seq 1 300); do
-        pdf=$(ls "$PDF_DIR"/*.pdf 2>/dev/null | head -n 1 || true)
-        if [ -n "$pdf" ] && [ -z "$(lpstat -W not-completed -o PDF 2>/dev/null)" ]; then
-            echo "$pdf"
-            return 0
-        fi
-        sleep 0.1
-    done
-    Fail "no PDF came out of the queue"
-}
+StartPdfPrinter || Fail "cannot create the PDF queue"
+PDF_DIR=$PDF_PRINTER_OUT
 
 # Page numbers on, a left margin of 5 and a 10-point printer font, as stored options.
 ForgetSettings
@@ -106,7 +68,7 @@ MenuPrint
 WaitActive "#32770" Print
 Keys Return
 WaitActive MainClass "doc.txt - Kestrel"
-pdf=$(WaitPdf)
+pdf=$(WaitPdf 30) || Fail "no PDF came out of the queue"
 info=$(pdfinfo "$pdf")
 pages=$(awk '/^Pages:/ { print $2 }' <<<"$info")
 title=$(sed -n 's/^Title: *//p' <<<"$info")
@@ -145,5 +107,5 @@ WaitActive CMSGCLASS Kestrel
 Keys y
 ExpectEq "$(WaitExit)" 0 "exit code"
 ExpectEq "$(GetSetting prnPitch)" 0xa "printer font size after OK without a change"
-StopCups
+StopPdfPrinter
 echo "print: ok ($pages pages)"
