@@ -22,7 +22,8 @@ export WINEDEBUG=-all
 dir="$WINEPREFIX/drive_c/bench"
 mkdir -p "$dir"
 file="$dir/print.txt"
-awk 'BEGIN { for (i = 1; i <= 5000; i++) printf "%05d the quick brown fox jumps over the lazy dog\r\n", i }' >"$file"
+awk 'BEGIN { for (i = 1; i <= 5000; i++)
+          printf "%05d the quick brown fox jumps over the lazy dog\r\n", i }' >"$file"
 observe() { wine "$build/observer.exe" "$@" | tr -d '\r'; }
 now_ms() { date +%s%3N; }
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
