@@ -172,7 +172,10 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
         options_.PrinterFontCommand(Handle());
         break;
     case IDM_PRINT:
-        options_.PrintCommand(Handle());
+        PrintCommand(true);
+        break;
+    case IDM_PRINT_BLOCK:
+        PrintCommand(false);
         break;
     default:
         break;

@@ -27,6 +27,9 @@ public:
     void ApplySettings(const EditorSettings& settings);
     // Takes the default printer for printing and the dialogs that measure the page.
     void OpenPrinter() { options_.OpenPrinter(); }
+    void PrintCommand(bool wholeDocument) override {
+        options_.PrintCommand(Handle(), wholeDocument);
+    }
 
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;

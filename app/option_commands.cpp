@@ -5,7 +5,8 @@
 #include "dialogs/font_chooser.h"
 #include "document/text_columns.h"
 #include "framework/handles.h"
-#include "print/document_lines.h"
+#include "document/block_iterator.h"
+#include "print/block_lines.h"
 #include "settings/registry_store.h"
 #include "view/document_host.h"
 #include "view/editor_view.h"
@@ -112,10 +113,17 @@ void OptionCommands::FileInfoCommand(HWND owner) {
     fileInfoDialog_.Run(owner, facts);
 }
 
-void OptionCommands::PrintCommand(HWND owner) {
-    DocumentLines source(view_.Store());
-    PrintJob(printer_, settings_).Run(owner, source, view_.View().TabSize(),
-                                      view_.DocumentPath());
+void OptionCommands::PrintCommand(HWND owner, bool wholeDocument) {
+    const TextViewState& state = view_.View();
+    BlockIterator block(view_.Store(), state.BlockBegin(), state.BlockEnd(), state.BlockShown());
+    if (!wholeDocument) {
+        block.BlockFirst(false);
+        if (!block.HasRange()) {
+            return; // no shown block: nothing to print, and no dialog
+        }
+    }
+    BlockLines source(block, wholeDocument);
+    PrintJob(printer_, settings_).Run(owner, source, state.TabSize(), view_.DocumentPath());
 }
 
 } // namespace kestrel

@@ -31,8 +31,8 @@ public:
     void SelectedColorsCommand(HWND owner);
     void FontCommand(HWND owner);
     void PrinterFontCommand(HWND owner);
-    // The whole document on the printer.
-    void PrintCommand(HWND owner);
+    // The whole document, or the shown block (nothing without one), on the printer.
+    void PrintCommand(HWND owner, bool wholeDocument);
 
 private:
     EditorView& view_;

@@ -38,6 +38,11 @@ else
     MenuPrinterFont
     sleep 0.5
     Observe wait-gone "#32770" 0 >/dev/null || Fail "a font dialog opened without a printer"
+    # Print block with a marked block meets the same missing printer.
+    Keys Right ctrl+k ctrl+b Down ctrl+k ctrl+k ctrl+k ctrl+p
+    WaitActive "#32770" Print
+    Keys Return
+    WaitActive MainClass "doc.txt - Kestrel"
     Keys alt+x
     ExpectEq "$(WaitExit)" 0 "exit code without a printer"
 fi
@@ -91,6 +96,29 @@ long=$(printf '0123456789%.0s' $(seq 1 12))
 joined=$(grep -m1 -A1 '0123456789012' <<<"$text" | tr -d ' \n')
 ExpectEq "$joined" "$long" "continued long line"
 [ "$(grep -c '0123456789' <<<"$text")" -eq 2 ] || Fail "long line not on two rows"
+
+# Print block: nothing and no dialog without a block; with one, the block alone, its first and
+# last lines cut at the marks.
+rm -f "$PDF_DIR"/*.pdf
+Keys ctrl+Home ctrl+k ctrl+p
+sleep 1
+Observe wait-gone "#32770" 0 >/dev/null || Fail "Print block without a block showed a dialog"
+[ -z "$(lpstat -o PDF 2>/dev/null)" ] || Fail "Print block without a block queued a job"
+Keys Right Right Right Right Right Right ctrl+k ctrl+b Down Down Down ctrl+k ctrl+k
+Keys ctrl+k ctrl+p
+WaitActive "#32770" Print
+Keys Return
+WaitActive MainClass "doc.txt - Kestrel"
+pdf=$(WaitPdf 30) || Fail "no PDF of the block"
+text=$(pdftotext -layout "$pdf" - | sed 's/[[:space:]]*$//' | grep -v '^$')
+ExpectEq "$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')" 1 "pages of the block"
+sed -n 1p <<<"$text" | grep -Eq '^ *line$' || Fail "block: first row is not the rest of its first line"
+grep -Eq "tab +here" <<<"$text" || Fail "block: tab line missing"
+ExpectEq "$(grep -m1 -A1 '0123456789012' <<<"$text" | tr -d ' \n')" "$long" "block: long line"
+ExpectEq "$(grep -Ec '^ *line [0-9]+$' <<<"$text")" 1 "block: one numbered line"
+grep -Eq '^ *line 4$' <<<"$text" || Fail "block: last line missing"
+grep -q 'first' <<<"$text" && Fail "block: text before the begin mark printed"
+grep -Eq "doc\.txt +1\$" <<<"$text" || Fail "block: no footer"
 
 # File Info measures the printer's page; the printer font dialog opens on the printer, and OK
 # without a change keeps the stored size.
