@@ -112,4 +112,20 @@ Keys alt+x
 WaitActive CMSGCLASS Kestrel
 Keys n
 ExpectEq "$(WaitExit)" 0 "exit code"
+# Text colors: a background outside the palette stays until its bar moves; one step right on the
+# foreground bar gives the palette's second colour, maroon.
+ForgetSettings
+SetSetting bkColor REG_DWORD 1193046
+StartKestrel
+WaitActive MainClass "Untitled - Kestrel"
+Keys alt+o Down Down Down Return
+WaitActive "#32770" "Select colors"
+Keys Right Return
+WaitActive MainClass "Untitled - Kestrel"
+Keys alt+x
+WaitActive CMSGCLASS Kestrel
+Keys y
+ExpectEq "$(WaitExit)" 0 "exit code"
+ExpectEq "$(GetSetting color)" 0x80 "text colour one step along the palette"
+ExpectEq "$(GetSetting bkColor)" 0x123456 "background outside the palette"
 echo "options: ok"
