@@ -84,6 +84,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     }
     LoadedSettings settings = LoadSettings();
     frame.ApplySettings(settings.options);
+    frame.OpenPrinter();
     view.SetInitialDirectory(settings.initialDir);
     frame.InstallKeyTable(std::move(settings.keys.table));
     frame.Show(showCmd);

@@ -133,6 +133,15 @@ void MainFrame::EditRestoreLine() { view_.RunCommand(ToIndex(CommandId::RestoreL
 void MainFrame::EditGetSpecialChar() { view_.RunCommand(ToIndex(CommandId::GetSpecialChar)); }
 void MainFrame::EditWriteSpecialChar() { view_.RunCommand(ToIndex(CommandId::WriteSpecialChar)); }
 void MainFrame::EditInsertDate() { view_.RunCommand(ToIndex(CommandId::InsertDate)); }
+void MainFrame::OptionsSettings() { options_.SettingsCommand(Handle()); }
+void MainFrame::FileInfo() { options_.FileInfoCommand(Handle()); }
+void MainFrame::OptionsPageSetup() { options_.PageSetupCommand(Handle()); }
+void MainFrame::OptionsTextColours() { options_.TextColorsCommand(Handle()); }
+void MainFrame::OptionsSelectedColours() { options_.SelectedColorsCommand(Handle()); }
+void MainFrame::OptionsFont() { options_.FontCommand(Handle()); }
+void MainFrame::OptionsPrinterFont() { options_.PrinterFontCommand(Handle()); }
+void MainFrame::FilePrint() { PrintCommand(true); }
+void MainFrame::FilePrintBlock() { PrintCommand(false); }
 
 void MainFrame::OptionsToggleWindowSize() {
     view_.RunCommand(ToIndex(CommandId::ToggleWindowSize));

@@ -3,6 +3,7 @@
 
 #include "app/about_window.h"
 #include "app/key_recorder.h"
+#include "app/option_commands.h"
 #include "framework/frame_window.h"
 #include "keys/key_table.h"
 #include "settings/editor_settings.h"
@@ -31,6 +32,11 @@ public:
     // Makes `table` the live key table: the menu shows its keys and the view looks keys up in
     // it. The table it replaces is released only once the view no longer uses it.
     void InstallKeyTable(KeyTable table);
+    // Takes the default printer for printing and the dialogs that measure the page.
+    void OpenPrinter() { options_.OpenPrinter(); }
+    void PrintCommand(bool wholeDocument) override {
+        options_.PrintCommand(Handle(), wholeDocument);
+    }
 
     void PreRegisterClass(WNDCLASSEXA& windowClass) override;
     int SaveState() override;
@@ -57,6 +63,15 @@ private:
     void EditGetSpecialChar() override;
     void EditWriteSpecialChar() override;
     void EditInsertDate() override;
+    void OptionsSettings() override;
+    void FileInfo() override;
+    void OptionsPageSetup() override;
+    void OptionsTextColours() override;
+    void OptionsSelectedColours() override;
+    void OptionsFont() override;
+    void OptionsPrinterFont() override;
+    void FilePrint() override;
+    void FilePrintBlock() override;
     void OptionsKeys() override;
     void OptionsToggleWindowSize() override;
     void HelpCheckForUpdates() override;
@@ -74,6 +89,7 @@ private:
     KeyTable keyTable_;       // the live key table; the view holds a pointer into it
     KeyRecorder recorder_;
     AboutWindow about_;
+    OptionCommands options_{view_, settings_, *this};
 };
 
 } // namespace kestrel

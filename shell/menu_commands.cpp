@@ -53,6 +53,33 @@ bool RouteMenuCommand(MenuCommands& commands, std::uint32_t id) {
     case IDM_INSERT_DATE:
         commands.EditInsertDate();
         return true;
+    case IDM_SETTINGS:
+        commands.OptionsSettings();
+        return true;
+    case IDM_FILE_INFO:
+        commands.FileInfo();
+        return true;
+    case IDM_PAGE_SETUP:
+        commands.OptionsPageSetup();
+        return true;
+    case IDM_TEXT_COLOURS:
+        commands.OptionsTextColours();
+        return true;
+    case IDM_SELECTED_COLOURS:
+        commands.OptionsSelectedColours();
+        return true;
+    case IDM_FONT:
+        commands.OptionsFont();
+        return true;
+    case IDM_PRINTER_FONT:
+        commands.OptionsPrinterFont();
+        return true;
+    case IDM_PRINT:
+        commands.FilePrint();
+        return true;
+    case IDM_PRINT_BLOCK:
+        commands.FilePrintBlock();
+        return true;
     case IDM_KEYS:
         commands.OptionsKeys();
         return true;

@@ -26,6 +26,15 @@ public:
     virtual void EditGetSpecialChar() = 0;
     virtual void EditWriteSpecialChar() = 0;
     virtual void EditInsertDate() = 0;
+    virtual void OptionsSettings() = 0;
+    virtual void FileInfo() = 0;
+    virtual void OptionsPageSetup() = 0;
+    virtual void OptionsTextColours() = 0;
+    virtual void OptionsSelectedColours() = 0;
+    virtual void OptionsFont() = 0;
+    virtual void OptionsPrinterFont() = 0;
+    virtual void FilePrint() = 0;
+    virtual void FilePrintBlock() = 0;
     virtual void OptionsKeys() = 0;
     virtual void OptionsToggleWindowSize() = 0;
     virtual void HelpCheckForUpdates() = 0;

@@ -16,6 +16,8 @@ public:
     virtual void SetSettingsChanged() = 0;
     // A document was loaded from `path`.
     virtual void AddRecentFile(const std::string& path) = 0;
+    // Prints the whole document, or the shown block.
+    virtual void PrintCommand(bool wholeDocument) = 0;
 
 protected:
     ~DocumentHost() = default;

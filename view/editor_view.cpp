@@ -170,6 +170,11 @@ void EditorView::RunCommand(std::int32_t command) {
     case CommandId::BlockRead:
         BlockReadCommand();
         break;
+    case CommandId::PrintBlock:
+        if (host_ != nullptr) {
+            host_->PrintCommand(false);
+        }
+        break;
     case CommandId::BlockWrite:
         BlockWriteCommand();
         break;
@@ -183,7 +188,7 @@ void EditorView::RunCommand(std::int32_t command) {
         WriteSpecialCharCommand();
         break;
     default:
-        // Find and printing commands come with their own windows.
+        // Find commands come with their own windows.
         break;
     }
     UpdateStatePane();

@@ -18,6 +18,9 @@
 //   observer list-row CLASS INDEX                  print row INDEX of the window's list box
 //   observer list-count CLASS                      print the number of rows of that list box
 //   observer popup-width TIMEOUT_MS                wait for an open popup menu; print its width
+//   observer set-item TITLE ID TEXT                put TEXT into control ID of dialog TITLE
+//   observer item-text TITLE ID                    print the text of control ID of dialog TITLE
+//   observer checked TITLE ID                      print 1 when that button is checked, else 0
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -308,6 +311,26 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", static_cast<long>(client.left),
                     static_cast<long>(client.top), static_cast<long>(client.right - client.left),
                     static_cast<long>(client.bottom - client.top));
+        return 0;
+    }
+    if ((command == "set-item" && argc == 5) ||
+        ((command == "item-text" || command == "checked") && argc == 4)) {
+        HWND dialog = FindTopLevel("#32770", argv[2]);
+        HWND item = dialog != nullptr ? GetDlgItem(dialog, std::atoi(argv[3])) : nullptr;
+        if (item == nullptr) {
+            std::printf("no item %s in dialog %s\n", argv[3], argv[2]);
+            return 1;
+        }
+        if (command == "set-item") {
+            SendMessageA(item, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        } else if (command == "checked") {
+            std::printf("%d\n", SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        } else {
+            // GetWindowText does not ask a control of another process for its text.
+            char text[512] = "";
+            SendMessageA(item, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+            std::printf("%s\n", text);
+        }
         return 0;
     }
     if (command == "list") {
