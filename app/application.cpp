@@ -94,6 +94,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     LoadedSettings settings = LoadSettings();
     frame.ApplySettings(settings.options);
     view.SetInitialDirectory(settings.initialDir);
+    frame.LoadRecentFiles();
     keyTable = settings.keys.table;
     UpdateMenuTexts(GetMenu(frame.Handle()), keyTable);
     view.SetKeyTable(keyTable.Data(), keyTable.Count());

@@ -1,6 +1,7 @@
 // The main frame: title, command routing and the order of questions when closing.
 #include "app/main_frame.h"
 
+#include <optional>
 #include <string>
 
 #include "framework/handles.h"
@@ -47,10 +48,29 @@ int MainFrame::SaveState() {
     if (GetWindowPlacement(Handle(), &placement)) {
         SaveWindowState(placement, view_.InitialDirectory());
     }
+    SaveRecentFileList(recent_);
     return 0;
 }
 
-void MainFrame::AddRecentFile(const std::string&) {}
+void MainFrame::AddRecentFile(const std::string& path) {
+    if (recent_.AddToTop(path)) {
+        recentMenu_.Show(recent_);
+    }
+}
+
+void MainFrame::LoadRecentFiles() {
+    recentMenu_.Attach(GetSubMenu(GetMenu(Handle()), 0));
+    LoadRecentFileList(recent_);
+    recentMenu_.Show(recent_);
+}
+
+void MainFrame::OpenRecent(int id) {
+    std::optional<std::string> path = recent_.EntryPath(id);
+    if (path && !view_.OpenRecentCommand(*path)) {
+        recent_.Grey(id);
+        recentMenu_.Show(recent_);
+    }
+}
 
 bool MainFrame::CanClose() {
     if (!view_.IsModified()) {
@@ -150,7 +170,19 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
     case IDM_WRITE_SPECIAL:
         view_.RunCommand(static_cast<std::int32_t>(CommandId::WriteSpecialChar));
         break;
+    case IDM_FIND:
+        view_.FindText();
+        break;
+    case IDM_FIND_NEXT:
+        view_.FindNext();
+        break;
+    case IDM_GOTO_LINE:
+        view_.GotoLine();
+        break;
     default:
+        if (recent_.HasEntry(LOWORD(w))) {
+            OpenRecent(LOWORD(w));
+        }
         break;
     }
 }

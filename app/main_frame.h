@@ -1,8 +1,10 @@
 // The program's top-level window: menu, title, command routing and the close questions.
 #pragma once
 
+#include "app/recent_file_menu.h"
 #include "framework/frame_window.h"
 #include "settings/editor_settings.h"
+#include "settings/recent_file_list.h"
 #include "view/document_host.h"
 
 namespace kestrel {
@@ -21,6 +23,8 @@ public:
     void SetSettingsChanged() override { settingsChanged_ = true; }
     bool SettingsChanged() const { return settingsChanged_; }
     void AddRecentFile(const std::string& path) override;
+    // Start-up: the stored recent files into the File menu.
+    void LoadRecentFiles();
 
     // Keeps the fonts and printer values and hands the view its options and screen font.
     void ApplySettings(const EditorSettings& settings);
@@ -34,11 +38,16 @@ public:
     bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
 
 private:
+    // A recent-file item: opens that file, or greys the entry when it cannot be loaded.
+    void OpenRecent(int id);
+
     EditorView& view_;
     StatusBar& statusBar_;
     MessageWindow& messages_;
     bool settingsChanged_ = false;
     EditorSettings settings_; // fonts and printer values; the view holds its own options
+    RecentFileList recent_;
+    RecentFileMenu recentMenu_;
 };
 
 } // namespace kestrel
