@@ -41,8 +41,9 @@ bool RecentFileList::AddToTop(std::string_view path) {
     if (!FitsRecentEntry(path)) {
         return false;
     }
-    auto same = std::find_if(entries_.begin(), entries_.end(),
-                             [path](const RecentFile& entry) { return SamePath(entry.path, path); });
+    auto same = std::find_if(entries_.begin(), entries_.end(), [path](const RecentFile& entry) {
+        return SamePath(entry.path, path);
+    });
     if (same != entries_.end()) {
         entries_.erase(same);
     }
