@@ -86,6 +86,7 @@ int RunKestrel(const char* commandLine, int showCmd) {
     frame.ApplySettings(settings.options);
     frame.OpenPrinter();
     view.SetInitialDirectory(settings.initialDir);
+    frame.LoadRecentFiles();
     frame.InstallKeyTable(std::move(settings.keys.table));
     frame.Show(showCmd);
     LoadFirstDocument(view, line);

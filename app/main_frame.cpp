@@ -54,10 +54,29 @@ int MainFrame::SaveState() {
     if (GetWindowPlacement(Handle(), &placement)) {
         SaveWindowState(placement, view_.InitialDirectory());
     }
+    SaveRecentFileList(recent_);
     return 0;
 }
 
-void MainFrame::AddRecentFile(const std::string&) {}
+void MainFrame::AddRecentFile(const std::string& path) {
+    if (recent_.AddToTop(path)) {
+        recentMenu_.Show(recent_);
+    }
+}
+
+void MainFrame::LoadRecentFiles() {
+    recentMenu_.Attach(GetSubMenu(GetMenu(Handle()), 0));
+    LoadRecentFileList(recent_);
+    recentMenu_.Show(recent_);
+}
+
+void MainFrame::OpenRecent(int id) {
+    std::optional<std::string> path = recent_.EntryPath(id);
+    if (path && !view_.OpenRecentCommand(*path)) {
+        recent_.Grey(id);
+        recentMenu_.Show(recent_);
+    }
+}
 
 bool MainFrame::CanClose() {
     if (!view_.IsModified()) {
@@ -114,8 +133,13 @@ bool MainFrame::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void MainFrame::OnCommand(WPARAM w, LPARAM) {
+    const UINT id = LOWORD(w);
+    if (recent_.HasEntry(id)) {
+        OpenRecent(static_cast<int>(id));
+        return;
+    }
     // Ids without an operation are ignored.
-    RouteMenuCommand(*this, LOWORD(w));
+    RouteMenuCommand(*this, id);
 }
 
 void MainFrame::FileNew() { view_.NewFileCommand(); }
@@ -133,6 +157,9 @@ void MainFrame::EditRestoreLine() { view_.RunCommand(ToIndex(CommandId::RestoreL
 void MainFrame::EditGetSpecialChar() { view_.RunCommand(ToIndex(CommandId::GetSpecialChar)); }
 void MainFrame::EditWriteSpecialChar() { view_.RunCommand(ToIndex(CommandId::WriteSpecialChar)); }
 void MainFrame::EditInsertDate() { view_.RunCommand(ToIndex(CommandId::InsertDate)); }
+void MainFrame::SearchFind() { view_.FindText(); }
+void MainFrame::SearchFindNext() { view_.FindNext(); }
+void MainFrame::SearchGotoLine() { view_.GotoLine(); }
 void MainFrame::OptionsSettings() { options_.SettingsCommand(Handle()); }
 void MainFrame::FileInfo() { options_.FileInfoCommand(Handle()); }
 void MainFrame::OptionsPageSetup() { options_.PageSetupCommand(Handle()); }

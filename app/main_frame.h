@@ -4,10 +4,12 @@
 #include "app/about_window.h"
 #include "app/key_recorder.h"
 #include "app/option_commands.h"
+#include "app/recent_file_menu.h"
 #include "framework/frame_window.h"
 #include "keys/key_table.h"
 #include "settings/editor_settings.h"
 #include "shell/menu_commands.h"
+#include "settings/recent_file_list.h"
 #include "view/document_host.h"
 
 namespace kestrel {
@@ -26,6 +28,8 @@ public:
     void SetSettingsChanged() override { settingsChanged_ = true; }
     bool SettingsChanged() const { return settingsChanged_; }
     void AddRecentFile(const std::string& path) override;
+    // Start-up: the stored recent files into the File menu.
+    void LoadRecentFiles();
 
     // Keeps the fonts and printer values and hands the view its options and screen font.
     void ApplySettings(const EditorSettings& settings);
@@ -63,6 +67,9 @@ private:
     void EditGetSpecialChar() override;
     void EditWriteSpecialChar() override;
     void EditInsertDate() override;
+    void SearchFind() override;
+    void SearchFindNext() override;
+    void SearchGotoLine() override;
     void OptionsSettings() override;
     void FileInfo() override;
     void OptionsPageSetup() override;
@@ -80,6 +87,8 @@ private:
 
     // Writes the keys bound to each labelled command into its menu item.
     void UpdateMenuTexts();
+    // A recent-file item: opens that file, or greys the entry when it cannot be loaded.
+    void OpenRecent(int id);
 
     EditorView& view_;
     StatusBar& statusBar_;
@@ -90,6 +99,8 @@ private:
     KeyRecorder recorder_;
     AboutWindow about_;
     OptionCommands options_{view_, settings_, *this};
+    RecentFileList recent_;
+    RecentFileMenu recentMenu_;
 };
 
 } // namespace kestrel

@@ -11,11 +11,18 @@
 #define IDR_ACCELERATORS 112
 
 // Dialogs.
+#define IDD_FIND 101
+#define IDD_GOTO_LINE 102
 #define IDD_SPECIAL_CHAR 104
 
 // Controls.
 #define IDC_STATIC (-1)
 #define IDC_SPECIAL_LIST 113
+#define IDC_LINE_NUMBER 115
+#define IDC_MATCH_CASE 120
+#define IDC_FIND_TEXT 122
+#define IDC_DIRECTION_DOWN 126
+#define IDC_DIRECTION_UP 127
 
 // Commands that no menu item carries: the key recorder posts this one to the main window when
 // its table is accepted.

@@ -110,6 +110,17 @@ std::optional<std::vector<std::uint8_t>> RegistryKey::ReadValue(const char* name
     return std::nullopt;
 }
 
+std::optional<std::vector<std::uint8_t>> RegistryKey::ReadTextValue(const char* name,
+                                                                    std::size_t limit) const {
+    DWORD type = REG_NONE;
+    if (key_ == nullptr ||
+        RegQueryValueExA(key_, name, nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return std::nullopt;
+    }
+    return ReadValue(name, limit);
+}
+
 bool RegistryKey::WriteBinary(const char* name, const std::uint8_t* data, std::size_t size) {
     if (key_ == nullptr) {
         return false;
@@ -148,7 +159,7 @@ bool RegistryKey::DeleteValue(const char* name) {
 }
 
 bool RegistryKey::DeleteSubkeyTree(const char* subkey) {
-    if (key_ == nullptr) {
+    if (key_ == nullptr || subkey == nullptr || subkey[0] == '\0') {
         return false;
     }
     DWORD result = SHDeleteKeyA(key_, subkey);
@@ -229,6 +240,45 @@ void SaveKeyTable(const KeyTable& table, bool restored) {
     RegistryKey key;
     if (OpenSettingsKey(key)) {
         WriteKeyTable(key, table, restored);
+    }
+}
+
+void LoadRecentFileList(RecentFileList& list) {
+    RegistryKey key;
+    if (key.OpenForReading(HKEY_CURRENT_USER, kProgramKeyPath, kRecentFileSubkey)) {
+        ReadRecentFiles(key, list);
+    }
+}
+
+void SaveRecentFileList(const RecentFileList& list) {
+    RegistryKey program;
+    if (!program.Open(HKEY_CURRENT_USER, kProgramKeyPath)) {
+        return;
+    }
+    program.DeleteSubkeyTree(kRecentFileSubkey);
+    if (list.Entries().empty()) {
+        return;
+    }
+    RegistryKey key;
+    if (key.Open(program.Get(), kRecentFileSubkey)) {
+        WriteRecentFiles(key, list);
+    }
+}
+
+void LoadFindHistory(FindHistory& history) {
+    RegistryKey key;
+    if (key.OpenForReading(HKEY_CURRENT_USER, kProgramKeyPath, kFindHistorySubkey)) {
+        history.Load(key);
+    }
+}
+
+void CommitFindHistory(FindHistory& history, std::string_view text) {
+    if (text.empty()) {
+        return;
+    }
+    RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, kProgramKeyPath, kFindHistorySubkey)) {
+        history.Commit(text, key);
     }
 }
 

@@ -13,6 +13,8 @@
 #include "keys/key_table.h"
 #include "keys/key_table_store.h"
 #include "settings/editor_settings.h"
+#include "settings/find_history.h"
+#include "settings/recent_file_list.h"
 #include "settings/settings_values.h"
 #include "settings/window_placement.h"
 
@@ -41,13 +43,16 @@ public:
 
     std::optional<std::vector<std::uint8_t>> ReadValue(const char* name,
                                                        std::size_t limit) const override;
+    // Only a REG_SZ value; anything else reads as absent.
+    std::optional<std::vector<std::uint8_t>> ReadTextValue(const char* name,
+                                                           std::size_t limit) const override;
     bool WriteBinary(const char* name, const std::uint8_t* data, std::size_t size) override;
     bool WriteNumber(const char* name, std::uint32_t value) override;
     bool WriteText(const char* name, std::string_view text) override;
     bool DeleteValue(const char* name) override;
 
     // Deletes the subkey `subkey` of this key with everything under it; true also when there
-    // was no such subkey.
+    // was no such subkey. An empty or missing name is refused: it would name this key itself.
     bool DeleteSubkeyTree(const char* subkey);
 
 private:
@@ -83,6 +88,20 @@ std::optional<LoadedKeyTable> LoadRecorderKeyTable();
 // The key recorder's OK: KeyCnt and KeyTable, or KeyCnt 0 and no KeyTable after "Restore to
 // default" (`restored`).
 void SaveKeyTable(const KeyTable& table, bool restored);
+
+// Start-up: the stored recent files, appended to `list`.
+void LoadRecentFileList(RecentFileList& list);
+
+// Whenever the main window is destroyed: the subkey "Recent File List" is deleted and, when the
+// list is not empty, written anew with the entries that are not greyed.
+void SaveRecentFileList(const RecentFileList& list);
+
+// The Find dialog's opening: the stored search strings. The key is not created here.
+void LoadFindHistory(FindHistory& history);
+
+// The Find dialog's OK: records `text` in the history and writes it at once. Nothing is recorded
+// when the key cannot be opened.
+void CommitFindHistory(FindHistory& history, std::string_view text);
 
 // The screen font record and the GDI's logical font, member by member. A face name that fills
 // its whole field is cut to 31 characters, so both always end in a NUL.

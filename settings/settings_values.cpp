@@ -90,6 +90,24 @@ bool ReadText(const SettingsSource& source, const char* name, std::size_t size, 
     return false;
 }
 
+bool ReadStoredText(const SettingsSource& source, const char* name, std::size_t size,
+                    std::string& text) {
+    text.clear();
+    std::optional<std::vector<std::uint8_t>> bytes;
+    if (size > 0) {
+        bytes = source.ReadTextValue(name, size);
+    }
+    if (!bytes) {
+        return false;
+    }
+    auto end = std::find(bytes->begin(), bytes->end(), std::uint8_t{0});
+    if (static_cast<std::size_t>(end - bytes->begin()) >= size) {
+        return false;
+    }
+    text.assign(bytes->begin(), end);
+    return true;
+}
+
 bool ReadBinary(const SettingsSource& source, const char* name, std::uint8_t* data,
                 std::size_t size) {
     std::optional<std::vector<std::uint8_t>> bytes = ReadExact(source, name, size);

@@ -21,6 +21,12 @@ public:
     // is absent, cannot be read, or is longer than `limit` bytes.
     virtual std::optional<std::vector<std::uint8_t>> ReadValue(const char* name,
                                                                std::size_t limit) const = 0;
+    // As ReadValue, but only for a value stored as a text; a store that keeps no value types
+    // reads every value.
+    virtual std::optional<std::vector<std::uint8_t>> ReadTextValue(const char* name,
+                                                                   std::size_t limit) const {
+        return ReadValue(name, limit);
+    }
 };
 
 // The values of one settings key, written by name. Each call reports whether the store took
@@ -60,6 +66,11 @@ bool ReadNumberInRange(const SettingsSource& source, const char* name, std::int3
 // failure the text becomes `defaultText`.
 bool ReadText(const SettingsSource& source, const char* name, std::size_t size, std::string& text,
               std::string_view defaultText);
+
+// A value stored as a text that fits a buffer of `size` bytes with its NUL, as ReadText reads
+// it; a value of any other type, or one that does not fit, is refused and `text` is cleared.
+bool ReadStoredText(const SettingsSource& source, const char* name, std::size_t size,
+                    std::string& text);
 
 // Exactly `size` bytes into `data`; on failure `data` keeps what it held.
 bool ReadBinary(const SettingsSource& source, const char* name, std::uint8_t* data,

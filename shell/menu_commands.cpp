@@ -53,6 +53,15 @@ bool RouteMenuCommand(MenuCommands& commands, std::uint32_t id) {
     case IDM_INSERT_DATE:
         commands.EditInsertDate();
         return true;
+    case IDM_FIND:
+        commands.SearchFind();
+        return true;
+    case IDM_FIND_NEXT:
+        commands.SearchFindNext();
+        return true;
+    case IDM_GOTO_LINE:
+        commands.SearchGotoLine();
+        return true;
     case IDM_SETTINGS:
         commands.OptionsSettings();
         return true;

@@ -26,6 +26,9 @@ public:
     virtual void EditGetSpecialChar() = 0;
     virtual void EditWriteSpecialChar() = 0;
     virtual void EditInsertDate() = 0;
+    virtual void SearchFind() = 0;
+    virtual void SearchFindNext() = 0;
+    virtual void SearchGotoLine() = 0;
     virtual void OptionsSettings() = 0;
     virtual void FileInfo() = 0;
     virtual void OptionsPageSetup() = 0;

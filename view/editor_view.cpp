@@ -6,6 +6,8 @@
 
 #include <commdlg.h>
 
+#include "dialogs/find_dialog.h"
+#include "dialogs/goto_line_dialog.h"
 #include "document/path_names.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
@@ -187,6 +189,15 @@ void EditorView::RunCommand(std::int32_t command) {
     case CommandId::WriteSpecialChar:
         WriteSpecialCharCommand();
         break;
+    case CommandId::FindText:
+        FindText();
+        break;
+    case CommandId::FindNext:
+        FindNext();
+        break;
+    case CommandId::GotoLine:
+        GotoLine();
+        break;
     default:
         // Find commands come with their own windows.
         break;
@@ -293,7 +304,11 @@ bool EditorView::OpenDocument() {
     busy_.SetColours(kNoticeText, kNewFileBackground);
     bool loaded = true;
     if (!documentPath_.empty()) {
-        initialDirectory_ = std::string(DirectoryPart(documentPath_));
+        // The folder is kept only when it fits the dialogs' path buffers.
+        std::string_view folder = DirectoryPart(documentPath_);
+        if (folder.size() < kDialogPathSize) {
+            initialDirectory_ = std::string(folder);
+        }
         busy_.Show(Handle(), "Loading...", false);
         loaded = LoadFileReport(documentPath_);
         busy_.Destroy();
@@ -421,6 +436,28 @@ void EditorView::SaveAsCommand() {
         host_->UpdateTitle();
     }
     UpdateStatePane();
+}
+
+void EditorView::FindText() {
+    FindDialog dialog(find_);
+    if (dialog.Run(Handle())) {
+        find_.FindNext();
+    }
+}
+
+void EditorView::FindNext() { find_.FindNext(); }
+
+void EditorView::GotoLine() {
+    GotoLineDialog dialog(find_);
+    dialog.Run(Handle(), Store().LineCount());
+}
+
+bool EditorView::OpenRecentCommand(const std::string& path) {
+    if (host_ != nullptr && !host_->CanClose()) {
+        return true;
+    }
+    documentPath_ = path;
+    return OpenDocument();
 }
 
 void EditorView::ExitProgram() {

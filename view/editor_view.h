@@ -14,6 +14,7 @@
 #include "commands/cursor_commands.h"
 #include "commands/editor_context.h"
 #include "commands/editor_host.h"
+#include "commands/find_commands.h"
 #include "commands/line_editing.h"
 #include "framework/busy_window.h"
 #include "framework/message_window.h"
@@ -25,7 +26,7 @@ namespace kestrel {
 
 class StatusBar;
 
-class EditorView : public EditWindow {
+class EditorView : public EditWindow, public PassedEndListener {
 public:
     // `messages` is the shared message box every warning of the view goes through; `busy` the
     // shared notice shown while loading and saving.
@@ -72,7 +73,7 @@ public:
     bool SaveResult() const { return saveResult_; }
 
     // A search ran past the end of the file: a short notice says so.
-    void OnPassedEnd();
+    void OnPassedEnd() override;
 
     // ---- Commands ------------------------------------------------------------------------
     void OpenCommand();
@@ -96,6 +97,13 @@ public:
     // Before every save, with the header update on: the first stamp in lines 0 to 2 becomes a
     // stamp of now, in the chosen form.
     void BeforeSave() override;
+    // "Find text" (the Find dialog, then a search), "Find next", "Goto line #" (its dialog).
+    void FindText();
+    void FindNext();
+    void GotoLine();
+    // Opens a recent file after the save question; false only when `path` could not be loaded
+    // (a new document is then open).
+    bool OpenRecentCommand(const std::string& path);
 
 private:
     // Lets the window-free editing commands reach this window.
@@ -149,6 +157,7 @@ private:
     LineEditing editing_{context_};
     BlockCommands block_{context_};
     std::string blockFileName_; // shared by Block read and Block write for the whole run
+    FindCommands find_{context_, *this};
 };
 
 } // namespace kestrel

@@ -41,6 +41,15 @@ public:
         return found == readLimits_.end() ? 0 : found->second;
     }
 
+    std::optional<std::vector<std::uint8_t>> ReadTextValue(const char* name,
+                                                           std::size_t limit) const override {
+        const MemoryValue* value = Find(name);
+        if (value == nullptr || value->kind != ValueKind::Text) {
+            return std::nullopt;
+        }
+        return ReadValue(name, limit);
+    }
+
     bool WriteBinary(const char* name, const std::uint8_t* data, std::size_t size) override {
         Record(name, ValueKind::Binary, std::vector<std::uint8_t>(data, data + size));
         return true;

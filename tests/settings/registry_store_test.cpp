@@ -384,5 +384,48 @@ TEST_F(RegistryKeyTest, DeletingASubkeyRemovesEverythingUnderIt) {
     EXPECT_TRUE(program.DeleteValue("never written"));
 }
 
+TEST_F(RegistryKeyTest, AnEmptySubkeyNameNeverDeletesTheKeyItself) {
+    RegistryKey program;
+    ASSERT_TRUE(program.Open(HKEY_CURRENT_USER, kProgramKeyPath, "Settings"));
+    ASSERT_TRUE(program.WriteText("kept", "x"));
+    EXPECT_FALSE(program.DeleteSubkeyTree(""));
+    EXPECT_FALSE(program.DeleteSubkeyTree(nullptr));
+    EXPECT_TRUE(KeyExists(kSettingsPath));
+}
+
+TEST_F(RegistryKeyTest, TextReadsRefuseValuesOfOtherTypes) {
+    RegistryKey key;
+    ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kProgramKeyPath, "Combo1"));
+    const std::uint8_t bytes[] = {'a', 'b', 0};
+    ASSERT_TRUE(key.WriteBinary("a", bytes, std::size(bytes)));
+    ASSERT_TRUE(key.WriteText("b", "text"));
+    ASSERT_TRUE(RegSetValueExA(key.Get(), "c", 0, REG_EXPAND_SZ, bytes, 3) == ERROR_SUCCESS);
+    std::string text = "old";
+    EXPECT_FALSE(ReadStoredText(key, "a", 39, text));
+    EXPECT_EQ(text, "");
+    EXPECT_TRUE(ReadStoredText(key, "b", 39, text));
+    EXPECT_EQ(text, "text");
+    EXPECT_FALSE(ReadStoredText(key, "c", 39, text));
+}
+
+TEST_F(RegistryKeyTest, RecentFilesAreRewrittenWholeAndNotAtAllWhenThereAreNone) {
+    RegistryKey stale;
+    ASSERT_TRUE(stale.Open(HKEY_CURRENT_USER, kProgramKeyPath, "Recent File List"));
+    ASSERT_TRUE(stale.WriteText("File3", "C:\\stale.txt"));
+    stale.Close();
+    RecentFileList list;
+    list.AddToTop("C:\\old.txt");
+    list.AddToTop("C:\\new.txt");
+    SaveRecentFileList(list);
+    RecentFileList loaded;
+    LoadRecentFileList(loaded);
+    ASSERT_EQ(loaded.Entries().size(), 2u) << "File3 went with the old subkey";
+    EXPECT_EQ(loaded.Entries()[0].path, "C:\\new.txt");
+
+    SaveRecentFileList(RecentFileList());
+    EXPECT_FALSE(KeyExists("Software\\Hobart Freeware\\Kestrel\\Recent File List"));
+    EXPECT_TRUE(KeyExists("Software\\Hobart Freeware\\Kestrel"));
+}
+
 } // namespace
 } // namespace kestrel
