@@ -29,11 +29,6 @@ StartTestDisplay() {
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEARCH="${KESTREL_WINEARCH:-win32}"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Creating the test Wine prefix (first time only)..."
-        wineboot -i >/dev/null 2>&1 </dev/null || true
-        wineserver -w || true
-    fi
     # A virtual desktop lets Wine itself decide which window is active (no window manager
     # here), and a crash must end the test instead of waiting on a dialog.
     cat > "$build/test_prefix.reg" <<'REG'
@@ -48,7 +43,20 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-    wine regedit /S "$(winepath -w "$build/test_prefix.reg" 2>/dev/null)" >/dev/null 2>&1 </dev/null || true
+    local reg_file
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the test Wine prefix (first time only)..."
+        wineboot -i >/dev/null 2>&1 </dev/null || true
+        # The desktop of this first session started before the values above were stored, so
+        # it has no virtual desktop: every window would wait for a window manager that never
+        # answers, and keys would go wherever X puts them. Store them and let the session end;
+        # the next one reads them.
+        reg_file=$(winepath -w "$build/test_prefix.reg" 2>/dev/null)
+        wine regedit /S "$reg_file" >/dev/null 2>&1 </dev/null || true
+        wineserver -w || true
+    fi
+    reg_file=$(winepath -w "$build/test_prefix.reg" 2>/dev/null)
+    wine regedit /S "$reg_file" >/dev/null 2>&1 </dev/null || true
     # One persistent server, detached from our pipes, so that no test waits for a lingering one.
     wineserver -p </dev/null >/dev/null 2>&1 || true
 }
