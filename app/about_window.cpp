@@ -5,10 +5,9 @@
 #include <string>
 
 #include "framework/win32.h"
-// ShellExecuteA; the lean Windows header leaves it out.
-#include <shellapi.h>
 
 #include "framework/handles.h"
+#include "framework/on_demand_calls.h"
 #include "resources/resource_ids.h"
 #include "shell/message_layout.h"
 
@@ -135,8 +134,7 @@ void AboutWindow::OnOtherButton(int, LPARAM control) {
         return;
     }
     // No browser or no network is not the box's concern: the result is not looked at.
-    ShellExecuteA(Owner(), "open", std::string(LinkText()).c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    OpenWithShell(Owner(), std::string(LinkText()).c_str(), SW_SHOWNORMAL);
     HWND ok = ButtonHandle(0);
     if (ok != nullptr) {
         SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok), BN_CLICKED),

@@ -6,11 +6,10 @@
 #include <utility>
 
 #include "framework/win32.h"
-// ShellExecuteA; the lean Windows header leaves it out.
-#include <shellapi.h>
 
 #include "framework/handles.h"
 #include "framework/message_window.h"
+#include "framework/on_demand_calls.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
 #include "keys/menu_label.h"
@@ -176,7 +175,7 @@ void MainFrame::OptionsToggleWindowSize() {
 
 void MainFrame::HelpCheckForUpdates() {
     // No browser or no network gives no message: the result is not looked at.
-    ShellExecuteA(Handle(), "open", kUpdatePage, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenWithShell(Handle(), kUpdatePage, SW_SHOWNORMAL);
 }
 
 void MainFrame::HelpAbout() { about_.ShowAbout(Handle()); }

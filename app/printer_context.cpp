@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "framework/on_demand_calls.h"
 #include "print/printer_device.h"
 
 namespace kestrel {
@@ -95,7 +96,7 @@ bool PrinterContext::BeginPrintJob(HWND owner) {
     dialog_.nToPage = kLastPage;
     dialog_.nMinPage = 1;
     dialog_.nMaxPage = kLastPage;
-    if (!PrintDlgA(&dialog_) || dialog_.hDC == nullptr) {
+    if (!ShowPrintDialog(&dialog_) || dialog_.hDC == nullptr) {
         return false;
     }
     // The dialog's DC is ours now, and only ours to delete.

@@ -1,31 +1,40 @@
-// The yardstick for opening a file under Wine: a minimal Win32 program that creates a window,
-// reads the named file with one read call, shows the byte count in its title and waits to be
-// closed. Kestrel's open time is compared with this one's, measured the same way.
+// The yardstick for opening a file under Wine: the least a Win32 program can do to show a file.
+// It creates a window, takes one buffer from VirtualAlloc (whose pages are zero already, so
+// nothing fills them), reads the whole file with one ReadFile, counts its line feeds, shows the
+// count in its title and waits to be closed. Kestrel's open time is compared with this one's,
+// measured the same way in the same run.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "MinimalOpen";
     RegisterClassA(&windowClass);
     HWND hwnd = CreateWindowA("MinimalOpen", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
                               300, nullptr, nullptr, instance, nullptr);
-    HANDLE file = CreateFileA(commandLine, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    unsigned long lineFeeds = 0;
+    HANDLE file = CreateFileA(commandLine, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD size = file != INVALID_HANDLE_VALUE ? GetFileSize(file, nullptr) : 0;
-    std::vector<char> data(static_cast<std::size_t>(size) + 16);
-    DWORD read = 0;
     if (file != INVALID_HANDLE_VALUE) {
-        ReadFile(file, data.data(), size, &read, nullptr);
+        DWORD size = GetFileSize(file, nullptr);
+        char* data = static_cast<char*>(
+            VirtualAlloc(nullptr, size + 16, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
+        DWORD read = 0;
+        if (data != nullptr && ReadFile(file, data, size, &read, nullptr)) {
+            for (DWORD i = 0; i < read; ++i) {
+                lineFeeds += data[i] == '\n';
+            }
+        }
         CloseHandle(file);
     }
     char title[64];
-    std::snprintf(title, sizeof(title), "read %lu", static_cast<unsigned long>(read));
+    std::snprintf(title, sizeof(title), "%lu line feeds", lineFeeds);
     SetWindowTextA(hwnd, title);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

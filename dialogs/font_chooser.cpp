@@ -6,6 +6,7 @@
 #include <commdlg.h>
 
 #include "framework/handles.h"
+#include "framework/on_demand_calls.h"
 #include "print/printer_device.h"
 #include "settings/registry_store.h"
 
@@ -19,7 +20,7 @@ bool FontChooser::ChooseScreenFont(HWND owner, FontRecord& record, COLORREF& col
     choose.lpLogFont = &font;
     choose.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_FIXEDPITCHONLY | CF_EFFECTS;
     choose.rgbColors = colour;
-    if (!ChooseFontA(&choose)) {
+    if (!ShowFontDialog(&choose)) {
         return false;
     }
     record = FromLogFont(font);
@@ -49,7 +50,7 @@ bool FontChooser::ChoosePrinterFont(HWND owner, HDC printerDc, std::string& face
     choose.hDC = printerDc;
     choose.lpLogFont = &font;
     choose.Flags = CF_INITTOLOGFONTSTRUCT | CF_PRINTERFONTS | CF_FIXEDPITCHONLY;
-    if (!ChooseFontA(&choose)) {
+    if (!ShowFontDialog(&choose)) {
         return false;
     }
     face = font.lfFaceName;

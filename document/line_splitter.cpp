@@ -68,6 +68,32 @@ KESTREL_TARGET_SSE2 std::uint64_t MarkBlockSse2(const char* block) {
 }
 #endif
 
+#if defined(KESTREL_HAS_SSE2_PATH)
+KESTREL_TARGET_SSE2 std::size_t CountLineFeedsSse2(const char* data, std::size_t size) {
+    const __m128i lf = _mm_set1_epi8(kLf);
+    const __m128i zero = _mm_setzero_si128();
+    std::size_t count = 0;
+    std::size_t i = 0;
+    while (size - i >= 16) {
+        // Each byte lane counts up to 255 line feeds before the lanes are summed.
+        __m128i lanes = zero;
+        const std::size_t blocks = std::min<std::size_t>((size - i) / 16, 255);
+        for (std::size_t b = 0; b < blocks; ++b, i += 16) {
+            __m128i bytes;
+            std::memcpy(&bytes, data + i, sizeof bytes);
+            lanes = _mm_sub_epi8(lanes, _mm_cmpeq_epi8(bytes, lf));
+        }
+        const __m128i sums = _mm_sad_epu8(lanes, zero);
+        count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                 static_cast<std::size_t>(_mm_extract_epi16(sums, 4));
+    }
+    for (; i < size; ++i) {
+        count += data[i] == kLf;
+    }
+    return count;
+}
+#endif
+
 bool CanUseSse2() {
 #if defined(__SSE2__)
     return true;
@@ -230,6 +256,16 @@ bool DetectUnixMode(const char* data, std::size_t size) {
     }
     return lineFeeds > 0 &&
            std::memchr(data, kCr, static_cast<std::size_t>(scanned - data)) == nullptr;
+}
+
+std::size_t CountLineFeeds(const char* data, std::size_t size) {
+#if defined(KESTREL_HAS_SSE2_PATH)
+    static const bool sse2 = CanUseSse2();
+    if (sse2) {
+        return CountLineFeedsSse2(data, size);
+    }
+#endif
+    return static_cast<std::size_t>(std::count(data, data + size, kLf));
 }
 
 std::string LinesCutWarning(std::int32_t lineLength) {

@@ -39,6 +39,9 @@ SplitResult SplitBuffer(const char* data, std::size_t size, std::int32_t lineLen
 // at least one LF and no CR. A file without any LF is DOS text.
 bool DetectUnixMode(const char* data, std::size_t size);
 
+// The number of LF bytes in `size` bytes at `data`.
+std::size_t CountLineFeeds(const char* data, std::size_t size);
+
 // The warning shown once after a load that cut lines, naming the longest line kept.
 std::string LinesCutWarning(std::int32_t lineLength);
 

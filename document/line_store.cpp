@@ -206,6 +206,17 @@ bool LineStore::ReserveLines(std::int32_t lines) {
     if (lines == INT32_MAX) {
         return false;
     }
+    if (lineCount_ == 0) {
+        // Nothing to keep: a fresh block instead of a grown one. The system hands out a large
+        // block zero-filled already, so no pass over it is needed, and the old block is gone
+        // before the new one is taken. If that fails, the old size is taken again.
+        const std::int32_t oldCapacity = lines_.Capacity();
+        if (lines_.Create(lines + 1, lines_.Step())) {
+            return true;
+        }
+        lines_.Create(oldCapacity, lines_.Step());
+        return false;
+    }
     return lines_.GrowBy(lines + 1 - lines_.Capacity());
 }
 

@@ -101,7 +101,9 @@ public:
     // true when the capacity now differs from the line count.
     bool GrowLineTable();
     // Makes room for `lines` records in one growth, so that loading a large file of about that
-    // many lines never copies the table. False, changing nothing, when there is no room.
+    // many lines never copies the table; an empty table is replaced by a fresh block. False
+    // when there is no room: the lines are kept (an empty table comes back at its old size,
+    // or, when even that fails, as none, which refuses every append).
     bool ReserveLines(std::int32_t lines);
     // Opens n empty lines at `index` (0 to the line count), growing the table as needed so a
     // spare record remains. False, changing nothing, when the table cannot grow.

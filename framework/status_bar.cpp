@@ -42,8 +42,10 @@ bool StatusBar::Create(HWND parent) {
         return false;
     }
     ApplyParts();
+    texts_.assign(static_cast<std::size_t>(capacity_), std::string());
     for (int i = 0; i < capacity_; ++i) {
-        SetText(i, "");
+        SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(i | PaneStyle(i)),
+                     reinterpret_cast<LPARAM>(""));
     }
     return true;
 }
@@ -93,12 +95,23 @@ int StatusBar::Height() const {
     return bar.bottom - bar.top;
 }
 
+int StatusBar::PaneStyle(int index) const {
+    return index < static_cast<int>(styles_.size()) ? styles_[index] : 0;
+}
+
 void StatusBar::SetText(int index, const char* text) {
-    if (hwnd_ == nullptr || index < 0 || index >= capacity_) {
+    if (hwnd_ == nullptr || index < 0 || index >= static_cast<int>(texts_.size())) {
         return;
     }
-    int drawStyle = index < static_cast<int>(styles_.size()) ? styles_[index] : 0;
-    SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(index | drawStyle),
+    if (text == nullptr) {
+        text = "";
+    }
+    std::string& shown = texts_[static_cast<std::size_t>(index)];
+    if (shown == text) {
+        return;
+    }
+    shown = text;
+    SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(index | PaneStyle(index)),
                  reinterpret_cast<LPARAM>(text));
 }
 

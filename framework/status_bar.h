@@ -24,6 +24,8 @@ public:
     void Resize(WPARAM w, LPARAM l);
     // Height in pixels, 0 when the bar is hidden.
     int Height() const;
+    // Sets a pane's text. The status window repaints at once on every setting, so a text equal
+    // to the one the pane already shows is not sent again (the caret pane is set on every key).
     void SetText(int index, const char* text);
 
     int PaneCount() const { return static_cast<int>(widths_.size()); }
@@ -31,6 +33,7 @@ public:
 
 private:
     int AverageCharWidth() const;
+    int PaneStyle(int index) const;
     void ApplyParts();
 
     HWND parent_ = nullptr;
@@ -38,6 +41,7 @@ private:
     std::vector<int> widths_; // per pane, in average character widths
     std::vector<int> styles_; // per pane, the status window's drawing type
     std::vector<int> edges_;  // per pane, right edge in pixels; zero before the first resize
+    std::vector<std::string> texts_; // per pane, the text last sent
 };
 
 } // namespace kestrel

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/on_demand_calls.h"
 #include "framework/win32.h"
-#include <shlwapi.h>
 
 #include "settings/stored_key_table.h"
 
@@ -162,7 +162,7 @@ bool RegistryKey::DeleteSubkeyTree(const char* subkey) {
     if (key_ == nullptr || subkey == nullptr || subkey[0] == '\0') {
         return false;
     }
-    DWORD result = SHDeleteKeyA(key_, subkey);
+    LONG result = DeleteKeyTree(key_, subkey);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 

@@ -7,6 +7,7 @@
 
 #include "document/block_iterator.h"
 #include "document/path_names.h"
+#include "framework/on_demand_calls.h"
 #include "view/document_file.h"
 
 namespace kestrel {
@@ -109,7 +110,7 @@ void EditorView::BlockReadCommand() {
     blockFileName_.copy(path, std::size(path) - 1);
     OPENFILENAMEA dialog = FileDialog(path, std::size(path));
     dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog)) {
+    if (!ShowOpenFileDialog(&dialog)) {
         return;
     }
     blockFileName_ = path;

@@ -7,6 +7,7 @@
 #include "document/line_splitter.h"
 #include "document/line_writer.h"
 #include "framework/handles.h"
+#include "framework/startup_clock.h"
 
 namespace kestrel {
 
@@ -18,6 +19,9 @@ std::int64_t readFaultAfter = -1;
 
 // Files at least this large have their line table sized from a count of their line feeds.
 constexpr std::size_t kPresizeBytes = 4 * 1024 * 1024;
+// Such files are read this much at a time, and each piece's line feeds are counted while it is
+// still in the processor's cache: one pass over memory instead of two.
+constexpr DWORD kCountedReadBytes = 1024 * 1024;
 
 // Hands each split line to the store; a refused line (no room to grow) ends the split.
 class StoreSink : public LineSink {
@@ -80,12 +84,15 @@ bool IsReadOnlyFile(const std::string& path) {
            (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Reads until `size` bytes have arrived or the file has no more; `arrived` counts them. False
+// Reads until `size` bytes have arrived or the file has no more; `arrived` counts them. With
+// `lineFeeds`, reads in pieces of kCountedReadBytes and counts their line feeds into it. False
 // only when a read fails outright.
-bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arrived) {
+bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arrived,
+               std::size_t* lineFeeds = nullptr) {
     arrived = 0;
     while (arrived < size) {
-        DWORD want = std::min<DWORD>(size - arrived, 0x40000000u);
+        DWORD want = std::min<DWORD>(size - arrived, lineFeeds != nullptr ? kCountedReadBytes
+                                                                          : 0x40000000u);
         if (readChunkLimit > 0) {
             want = std::min<DWORD>(want, static_cast<DWORD>(readChunkLimit));
         }
@@ -99,6 +106,9 @@ bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arriv
         }
         if (got == 0) {
             return true; // the end of the file came early
+        }
+        if (lineFeeds != nullptr) {
+            *lineFeeds += CountLineFeeds(data + arrived, got);
         }
         arrived += got;
     }
@@ -164,8 +174,10 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
         return outcome;
     }
     const std::uint32_t expected = static_cast<std::uint32_t>(size.QuadPart);
+    const bool presize = expected >= kPresizeBytes;
+    std::size_t lineFeeds = 0;
     std::uint32_t arrived = 0;
-    if (!ReadWhole(file.Get(), buffer.Data(), expected, arrived)) {
+    if (!ReadWhole(file.Get(), buffer.Data(), expected, arrived, presize ? &lineFeeds : nullptr)) {
         outcome.error = GetLastError();
         return outcome;
     }
@@ -175,14 +187,16 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
         return outcome;
     }
     file.Reset();
+    StartupMark(presize ? "read, line feeds counted" : "read");
     buffer.SetLength(arrived);
     store.Flags().unixMode = DetectUnixMode(buffer.Data(), buffer.Length());
-    if (buffer.Length() >= kPresizeBytes) {
+    if (presize) {
         // One growth to the number of line feeds (plus the last line) instead of many: each
         // growth copies the table, and the old and new blocks are both held while it does.
-        std::size_t feeds = std::count(buffer.Data(), buffer.Data() + buffer.Length(), '\n');
-        store.ReserveLines(static_cast<std::int32_t>(std::min<std::size_t>(feeds + 1, INT32_MAX - 1)));
+        store.ReserveLines(
+            static_cast<std::int32_t>(std::min<std::size_t>(lineFeeds + 1, INT32_MAX - 1)));
     }
+    StartupMark("line-end style, line table sized");
     StoreSink sink(store);
     SplitResult split =
         SplitBuffer(buffer.Data(), buffer.Length(), store.LineLength(), tabSize, sink);
@@ -190,6 +204,7 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
         outcome.result = LoadResult::OutOfMemory;
         return outcome;
     }
+    StartupMark("split into the line table");
     store.AdjustLineCount(0);
     outcome.result = LoadResult::Loaded;
     outcome.cutLines = split.cutLines;

@@ -28,7 +28,9 @@ int EditWindow::StoreCurrentLine() { return store_.StoreCurrentLine(); }
 
 void EditWindow::OnLineCountChanged(std::int32_t count) {
     View().AdjustLineCount(count - View().LineCount());
-    ApplyVerticalRange();
+    if (!loadingLines_) {
+        ApplyVerticalRange();
+    }
 }
 
 void EditWindow::OnLineChanged() { store_.Flags().modified = true; }
@@ -43,11 +45,17 @@ void EditWindow::OnLinesWrapped() { ShowMessage(LinesCutWarning(store_.LineLengt
 void EditWindow::BeforeSave() {}
 
 bool EditWindow::LoadFileReport(const std::string& path) {
-    if (!ResetLines()) {
-        ShowMessage(kOutOfMemoryText, "");
-        return false;
+    // The line count passes through 0 on its way to the file's count; the scroll bar, which
+    // redraws at every change, is set once the load is over.
+    loadingLines_ = true;
+    LoadOutcome outcome;
+    if (ResetLines()) {
+        outcome = LoadFileIntoStore(path, store_, View().TabSize());
+    } else {
+        outcome.result = LoadResult::OutOfMemory;
     }
-    LoadOutcome outcome = LoadFileIntoStore(path, store_, View().TabSize());
+    loadingLines_ = false;
+    ApplyVerticalRange();
     if (outcome.result == LoadResult::OutOfMemory) {
         ShowMessage(kOutOfMemoryText, "");
         return false;

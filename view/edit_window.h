@@ -60,6 +60,7 @@ private:
     LineStore store_;
     BackupMode backupMode_ = BackupMode::Temporary;
     bool hasCaret_ = false;
+    bool loadingLines_ = false; // a load is filling the store: the scroll bar waits for its end
 };
 
 } // namespace kestrel

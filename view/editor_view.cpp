@@ -9,6 +9,8 @@
 #include "dialogs/find_dialog.h"
 #include "dialogs/goto_line_dialog.h"
 #include "document/path_names.h"
+#include "framework/on_demand_calls.h"
+#include "framework/startup_clock.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
 #include "shell/message_layout.h"
@@ -220,11 +222,11 @@ void EditorView::Host::ScrollHorizontal(ScrollCode code) {
 }
 
 void EditorView::Host::SetVerticalScrollPosition(std::int32_t position) {
-    SetScrollPos(view_.Handle(), SB_VERT, position, TRUE);
+    view_.SetScrollBarPosition(SB_VERT, position);
 }
 
 void EditorView::Host::SetHorizontalScrollPosition(std::int32_t position) {
-    SetScrollPos(view_.Handle(), SB_HORZ, position, TRUE);
+    view_.SetScrollBarPosition(SB_HORZ, position);
 }
 
 void EditorView::Host::Beep() { ::Beep(440, 150); }
@@ -310,6 +312,7 @@ bool EditorView::OpenDocument() {
             initialDirectory_ = std::string(folder);
         }
         busy_.Show(Handle(), "Loading...", false);
+        StartupMark("loading notice shown");
         loaded = LoadFileReport(documentPath_);
         busy_.Destroy();
         if (loaded && host_ != nullptr) {
@@ -361,7 +364,7 @@ void EditorView::OpenCommand() {
     if (host_ != nullptr && !host_->CanClose()) {
         return;
     }
-    if (!GetOpenFileNameA(&dialog)) {
+    if (!ShowOpenFileDialog(&dialog)) {
         return;
     }
     bool readOnlyChecked = (dialog.Flags & OFN_READONLY) != 0;
@@ -382,7 +385,7 @@ std::string EditorView::AskSavePath(const std::string& start) {
     OPENFILENAMEA dialog = FileDialog(path, std::size(path));
     dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
                    OFN_NOREADONLYRETURN;
-    if (!GetSaveFileNameA(&dialog)) {
+    if (!ShowSaveFileDialog(&dialog)) {
         return std::string();
     }
     std::string chosen = path;

@@ -66,6 +66,8 @@ bool TextWindow::OnCreate() {
         return false;
     }
     initialBitmap_ = GetCurrentObject(memoryDc_.Get(), OBJ_BITMAP);
+    scrollBars_[0] = scrollBars_[1] = ScrollBarValues{};
+    painted_ = false;
     initialFont_ = GetCurrentObject(memoryDc_.Get(), OBJ_FONT);
     if (!MakeSurface()) {
         return false;
@@ -74,8 +76,6 @@ bool TextWindow::OnCreate() {
     SetTextColour(GetSysColor(COLOR_WINDOWTEXT));
     SetBackgroundColour(GetSysColor(COLOR_WINDOW));
     SetSelectedColours(GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
-    RECT all{0, 0, surfaceSize_.cx, surfaceSize_.cy};
-    FillRect(memoryDc_.Get(), &all, backgroundBrush_.Get());
     view_.SetBlock({}, {});
     view_.SetTabSize(kInitialTabSize);
     return true;
@@ -172,16 +172,40 @@ void TextWindow::UpdateLayout() {
     if (Handle() == nullptr) {
         return;
     }
-    SetScrollRange(Handle(), SB_HORZ, 0, view_.HorizontalScrollMax(), FALSE);
-    SetScrollPos(Handle(), SB_HORZ, view_.HorizontalOffset(), TRUE);
+    SetScrollBar(SB_HORZ, view_.HorizontalScrollMax(), view_.HorizontalOffset());
 }
 
 void TextWindow::ApplyVerticalRange() {
     if (Handle() == nullptr) {
         return;
     }
-    SetScrollRange(Handle(), SB_VERT, 0, view_.VerticalMax(), FALSE);
-    SetScrollPos(Handle(), SB_VERT, view_.TopLine(), TRUE);
+    SetScrollBar(SB_VERT, view_.VerticalMax(), view_.TopLine());
+}
+
+void TextWindow::SetScrollBar(int bar, int max, int position) {
+    ScrollBarValues& values = scrollBars_[bar == SB_VERT ? 1 : 0];
+    if (Handle() == nullptr || (values.max == max && values.position == position)) {
+        return;
+    }
+    // Range and position in one call: one redraw.
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = max;
+    info.nPos = position;
+    SetScrollInfo(Handle(), bar, &info, painted_);
+    values.max = max;
+    values.position = position;
+}
+
+void TextWindow::SetScrollBarPosition(int bar, int position) {
+    ScrollBarValues& values = scrollBars_[bar == SB_VERT ? 1 : 0];
+    if (Handle() == nullptr || values.position == position) {
+        return;
+    }
+    SetScrollPos(Handle(), bar, position, painted_);
+    values.position = position;
 }
 
 void TextWindow::SetKeyTable(const KeyBinding* bindings, std::size_t count) {
@@ -241,6 +265,9 @@ void TextWindow::DrawRows() {
 }
 
 void TextWindow::Present() {
+    if (!painted_) {
+        return; // the window's first paint copies the whole surface
+    }
     WindowDc screen(Handle());
     HideCaret(Handle());
     BitBlt(screen.Get(), 0, 0, view_.ClientWidth(), view_.ClientHeight(), memoryDc_.Get(), 0, 0,
@@ -249,6 +276,7 @@ void TextWindow::Present() {
 }
 
 void TextWindow::OnPaint() {
+    painted_ = true;
     PaintScope paint(Handle());
     const RECT& damaged = paint.Damaged();
     if (memoryDc_.Get() != nullptr) {
@@ -265,11 +293,11 @@ void TextWindow::ResumePainting() {
 }
 
 void TextWindow::Host::SetVerticalScrollPosition(std::int32_t position) {
-    SetScrollPos(window_.Handle(), SB_VERT, position, TRUE);
+    window_.SetScrollBarPosition(SB_VERT, position);
 }
 
 void TextWindow::Host::SetHorizontalScrollPosition(std::int32_t position) {
-    SetScrollPos(window_.Handle(), SB_HORZ, position, TRUE);
+    window_.SetScrollBarPosition(SB_HORZ, position);
 }
 
 void TextWindow::ScrollVertical(int code, int position) {

@@ -3,6 +3,7 @@
 // for its key table. Reads text only through GetLineText and GetLineLength.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <string>
 
@@ -87,6 +88,11 @@ public:
     void SetTabSize(int tabSize) { view_.SetTabSize(tabSize); }
     // Visible columns and lines from the client size, then the horizontal range.
     void UpdateLayout();
+    // Sets a scroll bar (SB_HORZ or SB_VERT) to the range 0..max and the position. A bar is
+    // touched only when a value differs from what it was last given: every touch redraws it,
+    // which costs milliseconds, and loading and caret moves ask again and again.
+    void SetScrollBar(int bar, int max, int position);
+    void SetScrollBarPosition(int bar, int position);
     // The bindings keys are looked up in. Not copied: they must outlive their use here.
     void SetKeyTable(const KeyBinding* bindings, std::size_t count);
     // After a menu was worked from the keyboard: the menu loop swallowed the Alt key-up, so the
@@ -160,6 +166,18 @@ private:
     COLORREF backColour_ = 0;
     COLORREF selectedTextColour_ = 0;
     COLORREF selectedBackColour_ = 0;
+
+    // What each scroll bar was last given, indexed by SB_HORZ (0) and SB_VERT (1); INT_MIN
+    // until the first setting, so that it always goes through.
+    struct ScrollBarValues {
+        int max = INT_MIN;
+        int position = INT_MIN;
+    };
+    ScrollBarValues scrollBars_[2];
+    // False until the first WM_PAINT. Until then nothing is drawn on screen directly: that
+    // paint draws the scroll bars with the window's frame and copies the whole surface, and
+    // drawing before it would only be done twice.
+    bool painted_ = false;
 
     std::string caption_;
     int marginCursorId_ = 0;

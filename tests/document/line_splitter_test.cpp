@@ -204,6 +204,34 @@ TEST_F(SplitBufferTest, ARefusedFirstLineOfAnEmptyFileFails) {
     EXPECT_FALSE(Split("").complete);
 }
 
+// ---- Counting line feeds ---------------------------------------------------------------------
+
+// The count sizes the line table before the split, so it must be exact wherever the line feeds
+// fall: in the 16-byte steps, in the tail behind them, and past 255 steps, where the per-lane
+// counters are summed and restarted.
+TEST(CountLineFeeds, CountsEveryLineFeedAndNothingElse) {
+    EXPECT_EQ(CountLineFeeds("", 0), 0u);
+    EXPECT_EQ(CountLineFeeds("\r\n\r\n\n\r", 6), 3u);
+    EXPECT_EQ(CountLineFeeds("\r\r\t\x0b\x0c a", 7), 0u);
+    for (std::size_t size : {15u, 16u, 17u, 255u * 16u, 255u * 16u + 1u, 10000u}) {
+        std::string allFeeds(size, '\n');
+        EXPECT_EQ(CountLineFeeds(allFeeds.data(), allFeeds.size()), size) << size;
+        std::string sparse(size, 'x');
+        std::size_t expected = 0;
+        for (std::size_t i = 0; i < size; i += 7) {
+            sparse[i] = '\n';
+            ++expected;
+        }
+        sparse.back() = '\n';
+        expected += (size - 1) % 7 != 0;
+        EXPECT_EQ(CountLineFeeds(sparse.data(), sparse.size()), expected) << size;
+    }
+    // Only the given bytes count: a line feed just behind them is not read.
+    const char bytes[] = "ab\ncd\n";
+    EXPECT_EQ(CountLineFeeds(bytes, 5), 1u);
+    EXPECT_EQ(CountLineFeeds(bytes + 3, 2), 0u);
+}
+
 // ---- Load helpers -------------------------------------------------------------------------------
 
 TEST(LinesCutWarning, NamesTheLongestLineKept) {

@@ -186,6 +186,19 @@ TEST_F(LineStoreTest, AReservedTableTakesAllItsLinesWithoutGrowing) {
     EXPECT_EQ(store_.LineCapacity(), reserved);
 }
 
+TEST_F(LineStoreTest, ReservingKeepsLinesAndAFreshTableStillGrows) {
+    Load("a\nb\nc");
+    ASSERT_TRUE(store_.ReserveLines(20000)); // grown: the lines stay
+    EXPECT_EQ(store_.LineCount(), 3);
+    EXPECT_EQ(store_.LineView(2), "c");
+    ASSERT_TRUE(store_.BeginLoad());
+    ASSERT_TRUE(store_.ReserveLines(30000)); // empty: a fresh block
+    EXPECT_GT(store_.LineCapacity(), 30000);
+    EXPECT_EQ(store_.Record(0).text, nullptr);
+    Load(std::string(40000, '\n')); // more lines than reserved: it grows on
+    EXPECT_EQ(store_.LineCount(), 40001);
+}
+
 TEST_F(LineStoreTest, ALargeTableGrowsByASixteenthOfItself) {
     Load(std::string(8999, '\n'));
     EXPECT_EQ(store_.LineCapacity(), 9031); // 5000, 5500 ... 8500 in steps of 500, then 8500/16

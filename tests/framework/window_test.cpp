@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include <commctrl.h>
 
 #include "framework/control.h"
 #include "framework/frame_window.h"
@@ -217,6 +220,24 @@ TEST(FrameWindow, ClientFillsTheAreaAboveTheStatusBar) {
     RECT barRect;
     GetWindowRect(bar.Handle(), &barRect);
     EXPECT_EQ(edges[2], barRect.right - barRect.left - 3 * avg);
+
+    // Texts already shown are not sent again; every pane still shows its own last text.
+    auto paneText = [&bar](int pane) {
+        char text[64] = "";
+        SendMessageA(bar.Handle(), SB_GETTEXTA, static_cast<WPARAM>(pane),
+                     reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    bar.SetText(0, "a");
+    bar.SetText(1, "a");
+    bar.SetText(0, "b");
+    bar.SetText(0, "a");
+    bar.SetText(2, nullptr);
+    EXPECT_EQ(paneText(0), "a");
+    EXPECT_EQ(paneText(1), "a");
+    EXPECT_EQ(paneText(2), "");
+    bar.SetText(1, "");
+    EXPECT_EQ(paneText(1), "");
 
     // A hidden bar has no height, and the client then takes everything.
     ShowWindow(bar.Handle(), SW_HIDE);

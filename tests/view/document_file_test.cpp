@@ -86,6 +86,33 @@ TEST_F(DocumentFileTest, LoadingSplitsTheFileAndDetectsItsLineEnds) {
     EXPECT_TRUE(view_.messages.empty());
 }
 
+// From 4 MB on, the file is read in pieces whose line feeds are counted as they arrive, and the
+// line table is sized from that count in one step: an exact count leaves the table exactly
+// one record beyond the last line, however the pieces fall across the lines.
+TEST_F(DocumentFileTest, ALargeFileSizesItsTableFromTheLineFeedsOfEveryPiece) {
+    std::string bytes;
+    int lines = 0;
+    while (bytes.size() < 4700000) {
+        bytes += std::string(static_cast<std::size_t>(lines % 97), 'x');
+        bytes += lines % 3 == 0 ? "\r\n" : "\n";
+        ++lines;
+    }
+    bytes += "last";
+    WriteBytes(Path("a.txt"), bytes);
+    for (std::int64_t piece : {-1, 65536 + 7}) {
+        SetReadFaultForTesting(piece, -1);
+        ASSERT_TRUE(view_.LoadFileReport(Path("a.txt")));
+        EXPECT_EQ(view_.Store().LineCount(), lines + 1) << piece;
+        EXPECT_EQ(view_.Store().LineCapacity(), lines + 2) << piece;
+        EXPECT_EQ(view_.Store().LineView(lines), "last");
+        // The scroll bar, left alone during the load, ends on the whole document.
+        int low = -1;
+        int high = -1;
+        GetScrollRange(view_.Handle(), SB_VERT, &low, &high);
+        EXPECT_EQ(high, lines) << piece;
+    }
+}
+
 TEST_F(DocumentFileTest, AMissingFileIsReportedWithItsErrorCodeAndPath) {
     EXPECT_FALSE(view_.LoadFileReport(Path("nothing-here.txt")));
     ASSERT_EQ(view_.messages.size(), 1u);
