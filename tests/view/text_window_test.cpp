@@ -109,6 +109,26 @@ TEST_F(TextWindowTest, PageDownOnTheLastPagePutsTheLastLineAtTheTop) {
     EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 29);
 }
 
+// Scroll bars are given new values only when a value changes, and are not drawn before the
+// window's first paint; what they hold must follow the view on both sides of that paint.
+TEST_F(TextWindowTest, ScrollBarsFollowTheViewBeforeAndAfterTheFirstPaint) {
+    LoadNumberedLines(30);
+    int low = 0;
+    int high = 0;
+    VerticalRange(low, high);
+    EXPECT_EQ(high, 29);
+    RedrawWindow(view_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    view_.ScrollToBottom();
+    EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 29);
+    LoadNumberedLines(5);
+    VerticalRange(low, high);
+    EXPECT_EQ(high, 4);
+    EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 0);
+    view_.ScrollToBottom();
+    view_.ScrollToTop();
+    EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 0);
+}
+
 TEST_F(TextWindowTest, ScrollingKeepsTheCaretRowUntilTheEnd) {
     LoadNumberedLines(30);
     view_.View().SetCaretRow(5);
