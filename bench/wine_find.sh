@@ -7,28 +7,14 @@
 # usage: bench/wine_find.sh [RUNS]     (after ./test.sh has built the Windows tree)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-top=$(pwd)
 runs=${1:-5}
-# The 32-bit build, or its 64-bit twin on a host that cannot run 32-bit code.
-source scripts/wine_host.sh
-UseWineForHost "$top"
-build="${KESTREL_BUILD:-$KESTREL_WIN_TREE}"
+source bench/wine_bench.sh
 cmake --build "$build" --target kestrel observer >/dev/null
-source scripts/test_display.sh
 kestrel=""
 trap '[ -z "$kestrel" ] || kill "$kestrel" 2>/dev/null || true; StopTestDisplay' EXIT
 StartTestDisplay "$build"
-
-dir="$WINEPREFIX/drive_c/bench"
-mkdir -p "$dir"
-file="$dir/big.txt"
-if [ ! -f "$file" ]; then
-    # 1.6 million lines of 60 printable characters and CR LF: about 100 MB.
-    awk 'BEGIN { for (i = 0; i < 1600000; i++) printf "%07d the quick brown fox jumps over the lazy dog 0123456\r\n", i }' >"$file"
-fi
-observe() { wine "$build/observer.exe" "$@" | tr -d '\r'; }
-now_ms() { date +%s%3N; }
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+# 1.6 million lines: about 100 MB.
+BenchFile big.txt 1600000 >/dev/null
 
 wine "$build/kestrel.exe" 'C:\bench\big.txt' >/dev/null 2>&1 &
 kestrel=$!

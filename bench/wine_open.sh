@@ -13,28 +13,13 @@ shift || true
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(0 10 100 400)
 
-source scripts/wine_host.sh
-UseWineForHost "$top"
-export KESTREL_WINEARCH
-build="${KESTREL_BUILD:-$KESTREL_WIN_TREE}"
+source bench/wine_bench.sh
 cmake --build "$build" --target kestrel minimal_open >/dev/null
-source scripts/test_display.sh
 trap 'pkill -f "minimal_open\.exe|kestrel\.exe" || true; StopTestDisplay' EXIT
 StartTestDisplay "$build"
 
 dir="$WINEPREFIX/drive_c/bench"
-mkdir -p "$dir"
 log="$dir/startup.log"
-
-# Lines of 60 printable characters and CR LF, 16,129 of them to the megabyte.
-MakeFile() {
-    local file="$dir/open_$1.txt"
-    if [ ! -f "$file" ]; then
-        awk -v n=$(($1 * 16129)) 'BEGIN { for (i = 0; i < n; i++)
-            printf "%07d the quick brown fox jumps over the lazy dog 0123456\r\n", i }' >"$file"
-    fi
-    echo "$file"
-}
 
 timer="$top/build/open_timer"
 cc -O2 -o "$timer" bench/open_timer.c -lX11
@@ -44,13 +29,12 @@ TimeOpen() {
     "$timer" "$1" wine "$2" "$3"
 }
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
-
 printf '| file | yardstick | Kestrel | ratio | yardstick peak | Kestrel peak | memory bar |\n'
 printf '|---|---|---|---|---|---|---|\n'
 phases_report=""
 for mb in "${sizes[@]}"; do
-    file=$(MakeFile "$mb")
+    # 16,129 lines to the megabyte.
+    file=$(BenchFile "open_$mb.txt" $((mb * 16129)))
     name=$(basename "$file")
     winfile="C:\\bench\\$name"
     feeds=$(wc -l <"$file")
