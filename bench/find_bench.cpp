@@ -10,13 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "commands/editor_context.h"
-#include "commands/editor_host.h"
+#include "bench/bench_editor.h"
 #include "commands/find_commands.h"
-#include "commands/text_view_host.h"
-#include "document/document_listener.h"
 #include "document/line_splitter.h"
-#include "document/line_store.h"
 
 namespace kestrel {
 namespace {
@@ -27,33 +23,9 @@ std::string AbsentText() {
     return text != nullptr ? text : "qzxj absent text";
 }
 
-// The editor without a window: host calls cost nothing.
-class Editor : public EditorHost, public TextViewHost, public DocumentListener,
-               public PassedEndListener, public LineSink {
+// The benchmarks' windowless editor, with the search and a loader.
+class Editor : public BenchEditor, public PassedEndListener, public LineSink {
 public:
-    Editor() {
-        store.SetListener(this);
-        view.SetFontMetrics(8, 16);
-        view.SetClientSize(800, 328);
-        view.UpdateLayout();
-    }
-
-    void Repaint() override { view.BeginRepaint(); }
-    void PlaceCaret() override {}
-    void ScrollVertical(ScrollCode code) override { view.ScrollVertical(code, 0, *this); }
-    void ScrollHorizontal(ScrollCode code) override { view.ScrollHorizontal(code, 0, *this); }
-    void SetVerticalScrollPosition(std::int32_t) override {}
-    void SetHorizontalScrollPosition(std::int32_t) override {}
-    void Beep() override {}
-    void ShowMessage(std::string_view, std::string_view) override {}
-    void RecreateCaret() override {}
-    void ToggleWindowSize() override {}
-    void StoreCurrentLine() override { store.StoreCurrentLine(); }
-    void LoadCurrentLine() override { context.LoadCurrentLine(); }
-    void OnLineChanged() override {}
-    void OnLineCountChanged(std::int32_t count) override {
-        view.AdjustLineCount(count - view.LineCount());
-    }
     void OnPassedEnd() override {}
     bool AddLine(const char* text, std::int32_t length) override {
         return store.AppendLine(text, length);
@@ -83,9 +55,6 @@ public:
         return ok;
     }
 
-    LineStore store;
-    TextViewState view;
-    EditorContext context{store, view, *this};
     FindCommands find{context, *this};
 };
 
