@@ -32,7 +32,14 @@ mkdir -p "$E2E_DIR"
 
 Fail() {
     echo "FAIL: $*" >&2
+    echo "visible windows:" >&2
     Observe list >&2 || true
+    # A window that never came may mean the editor ended early or never started.
+    if [ -n "$KESTREL_EXIT_FILE" ] && [ -s "$KESTREL_EXIT_FILE" ]; then
+        echo "kestrel.exe had ended with exit code $(cat "$KESTREL_EXIT_FILE")" >&2
+    fi
+    echo "Wine processes:" >&2
+    pgrep -af 'wine|\.exe' >&2 || true
     exit 1
 }
 
