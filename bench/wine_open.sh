@@ -2,7 +2,7 @@
 # Opening files of 0, 10, 100 and 400 MB in the running program under Wine, against the
 # yardstick bench/minimal_open.cpp measured the same way in the same run: from launch until the
 # window's title shows the file and the process has then used no CPU for 300 ms. Also reports
-# each program's peak memory and where Kestrel's time goes (its start-up log).
+# each program's peak memory and where each one's time goes (their start-up logs).
 #
 # usage: bench/wine_open.sh [RUNS] [SIZES_MB...]    (after ./test.sh; defaults: 3, 0 10 100 400)
 set -euo pipefail
@@ -29,40 +29,13 @@ TimeOpen() {
     "$timer" "$1" wine "$2" "$3"
 }
 
-printf '| file | yardstick | Kestrel | ratio | yardstick peak | Kestrel peak | memory bar |\n'
-printf '|---|---|---|---|---|---|---|\n'
-phases_report=""
-for mb in "${sizes[@]}"; do
-    # 16,129 lines to the megabyte.
-    file=$(BenchFile "open_$mb.txt" $((mb * 16129)))
-    name=$(basename "$file")
-    winfile="C:\\bench\\$name"
-    feeds=$(wc -l <"$file")
-    cat "$file" >/dev/null # from the page cache for every run, the first one too
-    y_ms=() y_kb=() k_ms=() k_kb=()
-    rm -f "$dir"/phases_*.log
-    for run in $(seq 1 "$runs"); do
-        read -r ms kb < <(TimeOpen "$feeds line feeds" "$build/minimal_open.exe" "$winfile")
-        y_ms+=("$ms") y_kb+=("$kb")
-        rm -f "$log"
-        read -r ms kb < <(KESTREL_STARTUP_LOG='C:\bench\startup.log' \
-            TimeOpen "$name - Kestrel" "$build/kestrel.exe" "$winfile")
-        k_ms+=("$ms") k_kb+=("$kb")
-        [ -f "$log" ] && tr -d '\r' <"$log" >"$dir/phases_$run.log"
-    done
-    y=$(printf '%s\n' "${y_ms[@]}" | median)
-    k=$(printf '%s\n' "${k_ms[@]}" | median)
-    yk=$(printf '%s\n' "${y_kb[@]}" | median)
-    kk=$(printf '%s\n' "${k_kb[@]}" | median)
-    bytes=$(stat -c %s "$file")
-    bar_kb=$((bytes * 115 / 100 / 1024 + 30 * 1024))
-    printf '| %s MB | %d ms | %d ms | %.2fx | %d MB | %d MB | %d MB |\n' "$mb" "$y" "$k" \
-        "$(awk -v a="$k" -v b="$y" 'BEGIN { print a / b }')" $((yk / 1024)) $((kk / 1024)) \
-        $((bar_kb / 1024))
-    # The median of each mark over the runs, then the time each phase took.
-    phases_report+=$'\n'"Kestrel, $mb MB (median ms since process creation; phase length):"$'\n'
-    ls "$dir"/phases_*.log >/dev/null 2>&1 || { phases_report+="  (no start-up log)"; continue; }
-    phases_report+=$(cat "$dir"/phases_*.log | awk '
+Mib() { awk -v kb="$1" 'BEGIN { printf "%.1f", kb / 1024 }'; }
+
+# Phases PROGRAM MB: the median of each start-up mark over the runs, and each phase's length.
+Phases() {
+    echo "$1, $2 MB (median ms since process creation; phase length):"
+    ls "$dir"/phases_"$1"_*.log >/dev/null 2>&1 || { echo "  (no start-up log)"; return; }
+    cat "$dir"/phases_"$1"_*.log | awk '
         { ms = $1; $1 = ""; name = substr($0, 2)
           if (!(name in count)) order[++n] = name
           values[name, ++count[name]] = ms }
@@ -78,6 +51,42 @@ for mb in "${sizes[@]}"; do
             printf "  %8.1f  %7.1f  %s\n", m, m - prev, name
             prev = m
           }
-        }')
+        }'
+}
+
+printf '| file | yardstick | Kestrel | ratio | yardstick peak | Kestrel peak | memory bar |\n'
+printf '|---|---|---|---|---|---|---|\n'
+phases_report=""
+for mb in "${sizes[@]}"; do
+    # 16,129 lines to the megabyte.
+    file=$(BenchFile "open_$mb.txt" $((mb * 16129)))
+    name=$(basename "$file")
+    winfile="C:\\bench\\$name"
+    feeds=$(wc -l <"$file")
+    cat "$file" >/dev/null # from the page cache for every run, the first one too
+    y_ms=() y_kb=() k_ms=() k_kb=()
+    rm -f "$dir"/phases_*.log
+    for run in $(seq 1 "$runs"); do
+        rm -f "$log"
+        read -r ms kb < <(KESTREL_STARTUP_LOG='C:\bench\startup.log' \
+            TimeOpen "$feeds line feeds" "$build/minimal_open.exe" "$winfile")
+        y_ms+=("$ms") y_kb+=("$kb")
+        [ -f "$log" ] && tr -d '\r' <"$log" >"$dir/phases_yardstick_$run.log"
+        rm -f "$log"
+        read -r ms kb < <(KESTREL_STARTUP_LOG='C:\bench\startup.log' \
+            TimeOpen "$name - Kestrel" "$build/kestrel.exe" "$winfile")
+        k_ms+=("$ms") k_kb+=("$kb")
+        [ -f "$log" ] && tr -d '\r' <"$log" >"$dir/phases_kestrel_$run.log"
+    done
+    y=$(printf '%s\n' "${y_ms[@]}" | median)
+    k=$(printf '%s\n' "${k_ms[@]}" | median)
+    yk=$(printf '%s\n' "${y_kb[@]}" | median)
+    kk=$(printf '%s\n' "${k_kb[@]}" | median)
+    bytes=$(stat -c %s "$file")
+    bar_kb=$((bytes * 115 / 100 / 1024 + 30 * 1024))
+    printf '| %s MB | %d ms | %d ms | %.2fx | %.1f MB | %.1f MB | %.1f MB |\n' "$mb" "$y" "$k" \
+        "$(awk -v a="$k" -v b="$y" 'BEGIN { print a / b }')" "$(Mib "$yk")" "$(Mib "$kk")" \
+        "$(Mib "$bar_kb")"
+    phases_report+=$'\n'"$(Phases yardstick "$mb")"$'\n'"$(Phases kestrel "$mb")"$'\n'
 done
 echo "$phases_report"
