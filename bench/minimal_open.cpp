@@ -2,32 +2,17 @@
 // It creates a window, takes one buffer from VirtualAlloc (whose pages are zero already, so
 // nothing fills them), reads the whole file with one ReadFile, counts its line feeds, shows the
 // count in its title and waits to be closed. Kestrel's open time is compared with this one's,
-// measured the same way in the same run. When KESTREL_STARTUP_LOG names a file, it writes the
-// same kind of phase log as Kestrel, so the two start-ups can be set side by side.
+// measured the same way in the same run. It marks its start-up phases with Kestrel's own clock,
+// so that with KESTREL_STARTUP_LOG set the two start-ups can be set side by side.
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 #include <cstdio>
 
-namespace {
-
-// Milliseconds since this process was created (file times count 100 ns).
-double SinceCreation() {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER from{}, to{};
-    from.LowPart = created.dwLowDateTime;
-    from.HighPart = created.dwHighDateTime;
-    to.LowPart = now.dwLowDateTime;
-    to.HighPart = now.dwHighDateTime;
-    return static_cast<double>(to.QuadPart - from.QuadPart) / 10000.0;
-}
-
-} // namespace
+#include "framework/startup_clock.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-    const double firstCode = SinceCreation();
+    kestrel::StartupMark("process start to first code");
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = instance;
@@ -37,7 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     RegisterClassA(&windowClass);
     HWND hwnd = CreateWindowA("MinimalOpen", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
                               300, nullptr, nullptr, instance, nullptr);
-    const double shown = SinceCreation();
+    kestrel::StartupMark("window created and shown");
     unsigned long lineFeeds = 0;
     HANDLE file = CreateFileA(commandLine, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -56,17 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     char title[64];
     std::snprintf(title, sizeof(title), "%lu line feeds", lineFeeds);
     SetWindowTextA(hwnd, title);
-    char logPath[MAX_PATH];
-    DWORD length = GetEnvironmentVariableA("KESTREL_STARTUP_LOG", logPath, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        const double titled = SinceCreation();
-        if (FILE* log = std::fopen(logPath, "w")) {
-            std::fprintf(log, "%.1f process start to first code\n", firstCode);
-            std::fprintf(log, "%.1f window created and shown\n", shown);
-            std::fprintf(log, "%.1f read, line feeds counted, title set\n", titled);
-            std::fclose(log);
-        }
-    }
+    kestrel::StartupFinished("read, line feeds counted, title set");
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
