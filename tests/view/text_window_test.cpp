@@ -82,6 +82,12 @@ protected:
     }
 
     void VerticalRange(int& low, int& high) { GetScrollRange(view_.Handle(), SB_VERT, &low, &high); }
+    int VerticalMax() {
+        int low = 0;
+        int high = 0;
+        VerticalRange(low, high);
+        return high;
+    }
 
     HWND parent_ = nullptr;
     EditWindow view_;
@@ -98,10 +104,7 @@ TEST_F(TextWindowTest, AOneLineDocumentKeepsAVerticalRangeOfOne) {
 
 TEST_F(TextWindowTest, PageDownOnTheLastPagePutsTheLastLineAtTheTop) {
     LoadNumberedLines(30);
-    int low = 0;
-    int high = 0;
-    VerticalRange(low, high);
-    EXPECT_EQ(high, 29);
+    EXPECT_EQ(VerticalMax(), 29);
     view_.ScrollPageDown();
     EXPECT_EQ(view_.View().TopLine(), 20);
     view_.ScrollPageDown();
@@ -113,16 +116,12 @@ TEST_F(TextWindowTest, PageDownOnTheLastPagePutsTheLastLineAtTheTop) {
 // window's first paint; what they hold must follow the view on both sides of that paint.
 TEST_F(TextWindowTest, ScrollBarsFollowTheViewBeforeAndAfterTheFirstPaint) {
     LoadNumberedLines(30);
-    int low = 0;
-    int high = 0;
-    VerticalRange(low, high);
-    EXPECT_EQ(high, 29);
+    EXPECT_EQ(VerticalMax(), 29);
     RedrawWindow(view_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     view_.ScrollToBottom();
     EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 29);
     LoadNumberedLines(5);
-    VerticalRange(low, high);
-    EXPECT_EQ(high, 4);
+    EXPECT_EQ(VerticalMax(), 4);
     EXPECT_EQ(GetScrollPos(view_.Handle(), SB_VERT), 0);
     view_.ScrollToBottom();
     view_.ScrollToTop();
