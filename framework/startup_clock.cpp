@@ -52,6 +52,11 @@ void StartupMark(const char* phase) {
     }
 }
 
+void ResetStartupClockForTesting() {
+    markCount = 0;
+    state = LogState::Unknown;
+}
+
 void StartupFinished(const char* phase) {
     if (!Logging()) {
         return;

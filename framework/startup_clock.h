@@ -12,4 +12,7 @@ void StartupMark(const char* phase);
 // Records the last mark and writes the log; later calls do nothing.
 void StartupFinished(const char* phase);
 
+// Forgets the marks and whether the log was written, and reads the environment again.
+void ResetStartupClockForTesting();
+
 } // namespace kestrel
