@@ -208,7 +208,7 @@ private:
     std::int32_t visibleColumns_ = 0;
     std::int32_t visibleLines_ = 0;
     std::int32_t lineCount_ = 0;
-    std::int32_t verticalMax_ = 0; // vertical bar range maximum, at least 1 once set
+    std::int32_t verticalMax_ = 1; // vertical bar range maximum, never below 1
 
     std::int32_t wheelLines_ = kInitialWheelLines; // line steps per wheel message
     std::int32_t lineLength_ = kInitialLineLength; // line buffer size in bytes (limit + 1)

@@ -78,6 +78,10 @@ bool TextWindow::OnCreate() {
     SetSelectedColours(GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT));
     view_.SetBlock({}, {});
     view_.SetTabSize(kInitialTabSize);
+    // The bar shows the view's range from the first paint on, instead of the system's 0..100:
+    // a one-line document (the usual first load) then finds it already right and costs no
+    // redraw of the bar.
+    ApplyVerticalRange();
     return true;
 }
 

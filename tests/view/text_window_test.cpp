@@ -102,6 +102,19 @@ TEST_F(TextWindowTest, AOneLineDocumentKeepsAVerticalRangeOfOne) {
     EXPECT_EQ(view_.View().LineCount(), 1);
 }
 
+TEST_F(TextWindowTest, AFreshViewShowsTheOneLineRangeBeforeAnyDocument) {
+    EditWindow fresh;
+    fresh.Initialise("Kestrel", 32127);
+    ASSERT_TRUE(fresh.Create(parent_, nullptr, "", 0, 0, 300, 200));
+    int low = -1;
+    int high = -1;
+    GetScrollRange(fresh.Handle(), SB_VERT, &low, &high);
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 1);
+    EXPECT_EQ(GetScrollPos(fresh.Handle(), SB_VERT), 0);
+    fresh.Destroy();
+}
+
 TEST_F(TextWindowTest, PageDownOnTheLastPagePutsTheLastLineAtTheTop) {
     LoadNumberedLines(30);
     EXPECT_EQ(VerticalMax(), 29);
