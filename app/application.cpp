@@ -94,6 +94,10 @@ int RunKestrel(const char* commandLine, int showCmd) {
     frame.LoadRecentFiles();
     frame.InstallKeyTable(std::move(settings.keys.table));
     StartupMark("recent files and keys");
+    // The caret pane gets its text while the frame is hidden. Once the bar is visible, a new
+    // pane text repaints it at once, and the focus arriving in the middle of the show would
+    // paint it a first time only for the show's layout to paint it again.
+    view.PlaceCaret();
     frame.Show(showCmd);
     StartupMark("frame shown");
     LoadFirstDocument(view, line);
