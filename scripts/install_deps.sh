@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev googletest
           g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine32:i386 wine64 xvfb xauth
+          wine wine32:i386 wine64 xvfb xauth x11-utils
           xdotool xclip libx11-dev imagemagick clang libclang-rt-14-dev
           cups printer-driver-cups-pdf poppler-utils libcups2 libcups2:i386)
 
