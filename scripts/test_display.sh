@@ -16,7 +16,7 @@ StartTestDisplay() {
     local build="$1"
     local n
     n=$(FindFreeDisplay) || { echo "no free X display number" >&2; return 1; }
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i
@@ -26,9 +26,14 @@ StartTestDisplay() {
     done
     # A desktop session loads X resources at login (xrdb). Without any, Xlib finds no resource
     # database to keep and goes back to the disk for ~/.Xdefaults at every lookup: hundreds of
-    # failed file opens for each Wine program started here.
-    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xcursor.size:\t16\n' \
-        >/dev/null 2>&1 || true
+    # failed file opens for each Wine program started here. (-noreset above keeps them when the
+    # last client leaves.)
+    # The socket can appear before the server takes clients: try until it does.
+    for i in $(seq 1 50); do
+        xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xcursor.size:\t16\n' \
+            >/dev/null 2>&1 && break
+        sleep 0.1
+    done
 
     export WINEPREFIX="$build/wineprefix"
     export WINEDEBUG=-all
