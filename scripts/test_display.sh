@@ -26,9 +26,8 @@ StartTestDisplay() {
     done
     # A desktop session loads X resources at login (xrdb). Without any, Xlib finds no resource
     # database to keep and goes back to the disk for ~/.Xdefaults at every lookup: hundreds of
-    # failed file opens for each Wine program started here. (-noreset above keeps them when the
-    # last client leaves.)
-    # The socket can appear before the server takes clients: try until it does.
+    # failed file opens for each Wine program started here. -noreset above keeps them when the
+    # last client leaves; the socket can appear before the server takes clients, hence the tries.
     for i in $(seq 1 50); do
         xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xcursor.size:\t16\n' \
             >/dev/null 2>&1 && break
