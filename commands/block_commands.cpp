@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -150,36 +151,69 @@ void BlockCommands::KeepCaretInDocument() {
     host.PlaceCaret();
 }
 
-bool BlockCommands::InsertText(std::string_view text) {
-    // Storing many lines tells the window of each one; it renders once, at the end.
-    context_.View().SuspendPainting();
-    const bool inserted = InsertLinesOf(text);
-    context_.ResumePainting();
-    context_.Host().Repaint();
-    context_.Host().PlaceCaret();
-    return inserted;
+InsertionText::InsertionText(TextArena& arena, std::string_view text) : arena_(arena) {
+    size_ = text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    storage_ = arena_.ArenaAllocLarge(std::max<std::size_t>(size_, 1));
+    if (storage_ != nullptr) {
+        CopyWithoutCarriageReturns(text, storage_);
+    } else {
+        size_ = 0;
+    }
 }
 
-bool BlockCommands::InsertLinesOf(std::string_view text) {
-    TextViewState& view = context_.View();
-    LineStore& store = context_.Store();
-    EditorHost& host = context_.Host();
-    const std::int32_t limit = context_.LineLimit() - 1;
+InsertionText::~InsertionText() {
+    if (!kept_) {
+        arena_.ArenaFreeLarge(storage_);
+    }
+}
 
-    // The text, carriage returns left out, goes once into storage of its own, and the new lines
-    // point into it: each byte is copied once however many lines it makes.
-    const std::size_t size =
-        text.size() - static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
-    char* storage = store.Arena().ArenaAllocLarge(std::max<std::size_t>(size, 1));
-    if (storage == nullptr) {
+bool BlockCommands::InsertText(std::string_view text) {
+    InsertionText prepared(context_.Store().Arena(), text);
+    return InsertText(prepared);
+}
+
+bool BlockCommands::InsertText(InsertionText& text) {
+    EditorHost& host = context_.Host();
+    if (!text.Ready()) {
         host.ShowMessage(kOutOfMemoryText, "");
         return false;
     }
-    CopyWithoutCarriageReturns(text, storage);
+    // Storing many lines tells the window of each one; it renders once, at the end.
+    context_.View().SuspendPainting();
+    std::int32_t cutLines = 0;
+    InsertResult result = InsertResult::OutOfMemory;
+    try {
+        result = InsertLinesOf(text, cutLines);
+    } catch (const std::bad_alloc&) {
+        // Thrown before the document was touched: it stays as it was.
+        result = InsertResult::OutOfMemory;
+    }
+    // Painting resumes before any message, so the view stays drawn behind the box.
+    context_.ResumePainting();
+    host.Repaint();
+    host.PlaceCaret();
+    if (result == InsertResult::OutOfMemory) {
+        host.ShowMessage(kOutOfMemoryText, "");
+    } else if (result == InsertResult::Inserted && cutLines > 0) {
+        host.ShowMessage(LinesCutWarning(context_.LineLimit()), "");
+    }
+    return result == InsertResult::Inserted;
+}
+
+BlockCommands::InsertResult BlockCommands::InsertLinesOf(InsertionText& text,
+                                                         std::int32_t& cutLines) {
+    TextViewState& view = context_.View();
+    LineStore& store = context_.Store();
+    const std::int32_t limit = context_.LineLimit() - 1;
+
+    // The lines are views into the text's storage: each byte was copied once, however many
+    // lines it makes.
+    const std::string_view bytes = text.Text();
     LineViews split;
-    split.lines.reserve(static_cast<std::size_t>(std::count(storage, storage + size, '\n')) + 1);
-    const SplitResult result =
-        SplitBuffer(storage, size, context_.LineLimit(), view.TabSize(), split);
+    split.lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) +
+                        1);
+    cutLines = SplitBuffer(bytes.data(), bytes.size(), context_.LineLimit(), view.TabSize(), split)
+                   .cutLines;
     const std::vector<std::string_view>& pieces = split.lines;
     const std::int32_t extra = static_cast<std::int32_t>(pieces.size()) - 1;
 
@@ -208,14 +242,21 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
     const std::int32_t adopted = fits ? extra : extra + 1;
     const bool tailLine = fits && extra > 0 && !tail.empty();
     const std::int32_t count = adopted + (tailLine ? 1 : 0);
+    if (!fits) {
+        // The caret line stays as the user left it, typed and deleted characters included: it
+        // is stored as it stands before the text goes below it.
+        context_.StoreCurrentLine();
+        if (context_.ReadOnly()) {
+            return InsertResult::StoreFailed;
+        }
+    }
     if (count > 0 && !store.InsertLines(caretLine + 1, count)) {
-        host.ShowMessage(kOutOfMemoryText, "");
-        return false;
+        return InsertResult::OutOfMemory;
     }
     store.AdoptLineTexts(caretLine + 1, pieces.data() + (fits ? 1 : 0), adopted);
     if (tailLine && !store.SetLineText(caretLine + 1 + adopted, tail)) {
         store.DeleteLines(caretLine + 1, count);
-        return false;
+        return InsertResult::StoreFailed;
     }
     if (fits) {
         store.CurrentLine().Assign(joined);
@@ -226,8 +267,11 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
             if (count > 0) {
                 store.DeleteLines(caretLine + 1, count);
             }
-            return false;
+            return InsertResult::StoreFailed;
         }
+    }
+    if (adopted > 0) {
+        text.Keep();
     }
 
     // The block: from the insertion point, or from the first new line when nothing joined the
@@ -239,10 +283,7 @@ bool BlockCommands::InsertLinesOf(std::string_view text) {
     view.SetBlock(blockBegin, {lastPiece, lastIndex});
     view.SetBlockShown(true);
     context_.LoadCurrentLine();
-    if (result.cutLines > 0) {
-        host.ShowMessage(LinesCutWarning(context_.LineLimit()), "");
-    }
-    return true;
+    return InsertResult::Inserted;
 }
 
 } // namespace kestrel

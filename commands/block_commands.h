@@ -3,10 +3,12 @@
 // the block. Window-free; the clipboard and the files stay with the window.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <utility>
 
 #include "commands/editor_context.h"
+#include "document/text_arena.h"
 #include "document/text_pos.h"
 
 namespace kestrel {
@@ -19,6 +21,30 @@ TextPos MarkAtColumn(std::int32_t line, std::int32_t documentColumn, std::string
 // The block a mouse drag makes from its anchor to the pointer's position: begin and end in
 // document order, whichever way the drag went.
 std::pair<TextPos, TextPos> DragBlock(TextPos anchor, TextPos pointer);
+
+// Text on its way into the document: its bytes with every carriage return left out, copied once
+// into large storage of the document's arena. The lines an insertion adds point into that
+// storage; when none does (the text joined the caret line, or the insertion failed) it goes back
+// to the arena as this is destroyed, so nothing is held until the next load for it.
+class InsertionText {
+public:
+    InsertionText(TextArena& arena, std::string_view text);
+    InsertionText(const InsertionText&) = delete;
+    InsertionText& operator=(const InsertionText&) = delete;
+    ~InsertionText();
+
+    // False when the storage could not be had.
+    bool Ready() const { return storage_ != nullptr; }
+    std::string_view Text() const { return {storage_, size_}; }
+    // Lines of the document now point into the storage: it stays until the next load.
+    void Keep() { kept_ = true; }
+
+private:
+    TextArena& arena_;
+    char* storage_ = nullptr;
+    std::size_t size_ = 0;
+    bool kept_ = false;
+};
 
 class BlockCommands {
 public:
@@ -42,14 +68,22 @@ public:
     // there, the rest of the caret line then following the inserted text as a line of its own;
     // otherwise all of the text goes on new lines below. The inserted text becomes the shown
     // block, and the caret and the view stay where they were. All new lines are opened with one
-    // move of the line records. False, with the document as it was, when memory runs out.
+    // move of the line records. When the first line does not fit, the caret line is stored as
+    // it stands first, so nothing typed on it is lost. False, with the document as it was
+    // (the caret line's own edits stored) and "Out of memory" shown, when memory runs out.
     bool InsertText(std::string_view text);
+    // The same for text already copied (Paste copies while the clipboard is open, and shows
+    // nothing before it is closed again).
+    bool InsertText(InsertionText& text);
 
 private:
+    enum class InsertResult { Inserted, OutOfMemory, StoreFailed };
+
     // The caret as a mark: its line, and its index clamped to the line's length.
     TextPos CaretMark() const;
-    // InsertText's work, with painting suspended.
-    bool InsertLinesOf(std::string_view text);
+    // InsertText's work, with painting suspended; `cutLines` counts lines cut at the limit.
+    // Every allocation it makes comes before its first change to the document.
+    InsertResult InsertLinesOf(InsertionText& text, std::int32_t& cutLines);
     // Keeps the caret within a document that lost lines, the view's top line included.
     void KeepCaretInDocument();
 

@@ -196,7 +196,11 @@ bool LineStore::GrowTable() {
     // 500 records at a time while the table is small; a large table grows by a sixteenth of
     // itself, or reading a file of a million lines would copy the table thousands of times
     // (a reallocation under Wine copies the whole block).
-    return lines_.GrowBy(std::max(kLineGrowthStep, lines_.Capacity() / 16));
+    const std::int32_t step = std::max(kLineGrowthStep, lines_.Capacity() / 16);
+    if (capacityLimit_ >= 0 && lines_.Capacity() > capacityLimit_ - step) {
+        return false;
+    }
+    return lines_.GrowBy(step);
 }
 
 bool LineStore::ReserveLines(std::int32_t lines) {

@@ -135,6 +135,9 @@ public:
     std::int32_t LineCapacity() const { return lines_.Capacity(); }
     DocumentFlags& Flags() { return flags_; }
     const DocumentFlags& Flags() const { return flags_; }
+    // Test seam: the line table never grows beyond `records` (negative lifts the limit), as
+    // when the heap is full; a full heap cannot be produced on demand.
+    void LimitLineCapacityForTesting(std::int32_t records) { capacityLimit_ = records; }
 
 private:
     bool IsCaretLine(std::int32_t line) const {
@@ -155,6 +158,7 @@ private:
     CurrentLineBuffer currentLine_;        // the caret line while it is edited
     DocumentFlags flags_;
     DocumentListener* listener_ = nullptr; // not owned
+    std::int32_t capacityLimit_ = -1;      // see LimitLineCapacityForTesting
 };
 
 // True when begin..end (end exclusive) selects at least one character position within the

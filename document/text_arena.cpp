@@ -62,6 +62,26 @@ char* TextArena::ArenaAllocLarge(std::size_t n) {
     return block + kHeaderSize;
 }
 
+void TextArena::ArenaFreeLarge(char* storage) {
+    if (storage == nullptr) {
+        return;
+    }
+    // Such storage is freed right after it was taken, so it is found at or near the front.
+    char* previous = nullptr;
+    for (char* block = first_; block != nullptr; block = NextBlock(block)) {
+        if (block + kHeaderSize == storage) {
+            if (previous == nullptr) {
+                first_ = NextBlock(block);
+            } else {
+                SetNextBlock(previous, NextBlock(block));
+            }
+            std::free(block);
+            return;
+        }
+        previous = block;
+    }
+}
+
 std::int32_t TextArena::ArenaFreeAll() {
     std::int32_t freed = 0;
     char* block = first_;

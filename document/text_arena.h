@@ -29,6 +29,10 @@ public:
     // Returns n bytes in a block of their own, for text too large for the shared blocks (a
     // pasted text held whole); freed with the rest. Null when the memory cannot be had.
     char* ArenaAllocLarge(std::size_t n);
+    // Gives back storage from ArenaAllocLarge that nothing points into (an insertion that failed,
+    // or one whose text was copied elsewhere), so that it is not held until the next load.
+    // Only storage from ArenaAllocLarge may be given; null is ignored.
+    void ArenaFreeLarge(char* storage);
     // Frees every block and returns how many there were; all storage handed out becomes invalid.
     std::int32_t ArenaFreeAll();
 

@@ -1,6 +1,7 @@
-// Fuzz target for editing: any bytes loaded as lines, then any script of typing, Enter,
-// Backspace joins, Delete char and Restore line. The saved bytes must equal a plain model of the
-// same edits, so no byte of a line (a NUL, a high byte, a tab) is ever lost or changed.
+// Fuzz target for editing: any bytes loaded as lines, then any script of typing, overtyping,
+// Enter, Backspace joins, Delete char, Restore line and pasted text. The saved bytes must equal a
+// plain model of the same edits, so no byte of a line (a NUL, a high byte, a tab) is ever lost or
+// changed, and nothing typed on a line is lost when a paste goes below it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,24 @@ void Check(bool ok) {
     if (!ok) {
         __builtin_trap();
     }
+}
+
+// Pasted text grown from one byte: letters with line feeds and lone CRs among them, at times a
+// NUL or a high byte, and at times one piece longer than any line may be.
+std::string PastedText(std::uint8_t seed, std::size_t salt) {
+    std::uint32_t state = seed * 2654435761u + static_cast<std::uint32_t>(salt) + 1;
+    const auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) & 0x7FFFu;
+    };
+    const std::size_t length = seed & 0x80 ? 200 + next() % 400 : next() % 24;
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint32_t r = next() % 64;
+        text += r == 0 ? '\n' : r == 1 ? '\r' : r == 2 ? '\0' : r == 3 ? '\xe9'
+                                                                 : static_cast<char>('a' + r % 26);
+    }
+    return text;
 }
 
 } // namespace
@@ -49,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t e = 0; e < edits; ++e) {
         const std::uint8_t* p = data + 1 + 4 * e;
         const std::int32_t line = p[1] % script.LineCount();
-        const Edit edit{static_cast<EditOp>(p[0] % 5), line, p[2] % (script.LineSize(line) + 4),
-                        static_cast<char>(p[3])};
+        const EditOp op = static_cast<EditOp>(p[0] % 7);
+        const Edit edit{op, line, p[2] % (script.LineSize(line) + 4), static_cast<char>(p[3]),
+                        op == EditOp::Paste ? PastedText(p[3], e) : std::string()};
         script.Apply(edit);
     }
     Check(script.Saved() == script.Expected());

@@ -3,6 +3,7 @@
 #include "view/editor_view.h"
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "document/block_iterator.h"
@@ -37,6 +38,39 @@ public:
 
 private:
     bool open_ = false;
+};
+
+// A global memory block locked for as long as this lives; Data() is null when it could not be.
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HANDLE memory)
+        : memory_(memory), data_(memory != nullptr ? GlobalLock(memory) : nullptr) {}
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    ~GlobalLockScope() {
+        if (data_ != nullptr) {
+            GlobalUnlock(memory_);
+        }
+    }
+    const char* Data() const { return static_cast<const char*>(data_); }
+    // Bytes in the block, which may be more than the text it holds.
+    std::size_t Size() const { return GlobalSize(memory_); }
+
+private:
+    HANDLE memory_;
+    void* data_;
+};
+
+// The wait cursor for as long as this lives, the previous one back afterwards.
+class WaitCursorScope {
+public:
+    WaitCursorScope() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+    ~WaitCursorScope() { SetCursor(previous_); }
+
+private:
+    HCURSOR previous_;
 };
 
 } // namespace
@@ -80,26 +114,29 @@ void EditorView::PasteCommand() {
     if (Store().Flags().readOnly || !IsClipboardFormatAvailable(CF_TEXT)) {
         return;
     }
-    ClipboardScope clipboard(Handle());
-    if (!clipboard.Opened()) {
-        return;
+    // The text is copied out and the clipboard closed again before anything can show a box, so
+    // other programs can use the clipboard while a warning is up.
+    std::optional<InsertionText> text;
+    {
+        ClipboardScope clipboard(Handle());
+        if (!clipboard.Opened()) {
+            return;
+        }
+        // Listed text can still fail to arrive; and the text ends at its NUL or at the end of
+        // its memory, whichever comes first, however large the block another program handed
+        // over.
+        GlobalLockScope memory(GetClipboardData(CF_TEXT));
+        if (memory.Data() == nullptr) {
+            return;
+        }
+        const std::size_t size = memory.Size();
+        const void* end = std::memchr(memory.Data(), '\0', size);
+        const std::size_t length =
+            end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - memory.Data())
+                           : size;
+        text.emplace(Store().Arena(), std::string_view(memory.Data(), length));
     }
-    // Listed text can still fail to arrive; and the text ends at its NUL or at the end of its
-    // memory, whichever comes first, however large the block another program handed over.
-    HANDLE memory = GetClipboardData(CF_TEXT);
-    if (memory == nullptr) {
-        return;
-    }
-    const char* text = static_cast<const char*>(GlobalLock(memory));
-    if (text == nullptr) {
-        return;
-    }
-    const std::size_t size = GlobalSize(memory);
-    const void* end = std::memchr(text, '\0', size);
-    const std::size_t length =
-        end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - text) : size;
-    block_.InsertText(std::string_view(text, length));
-    GlobalUnlock(memory);
+    block_.InsertText(*text);
 }
 
 void EditorView::BlockReadCommand() {
@@ -120,14 +157,14 @@ void EditorView::BlockReadCommand() {
             host_->SetSettingsChanged();
         }
     }
-    HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+    WaitCursorScope wait;
     std::string bytes;
-    // A file that cannot be read is passed over without a word, as a cancelled dialog is.
+    // A file that cannot be read is passed over without a word, as a cancelled dialog is. Its
+    // NUL bytes are kept, as loading keeps them.
     if (ReadFileBytes(blockFileName_, bytes)) {
         block_.InsertText(bytes);
         UpdateStatePane();
     }
-    SetCursor(previous);
 }
 
 void EditorView::BlockWriteCommand() {
@@ -139,13 +176,15 @@ void EditorView::BlockWriteCommand() {
         return;
     }
     blockFileName_ = path;
-    // Built only now that a name is chosen, and released on every path by its owner.
-    BlockIterator block(Store(), View().BlockBegin(), View().BlockEnd(), View().BlockShown());
-    std::string text(BlockTextLength(block) + 1, '\0');
-    CopyBlockText(block, text.data());
-    text.pop_back();
-    if (!WriteFileBytes(path, text)) {
+    if (!WriteBlockFile(path, Store(), View().BlockBegin(), View().BlockEnd())) {
         ShowMessage("Can't write file", path);
+        return;
+    }
+    if (!documentPath_.empty() && IsSameFileName(path, documentPath_)) {
+        // The document's own file now holds only the block: the document is no longer on disk,
+        // so closing must offer to save it.
+        Store().OnLineChanged();
+        UpdateStatePane();
     }
 }
 

@@ -48,6 +48,31 @@ private:
     const LineStore& store_;
 };
 
+// The block's lines as the writer reads them: the first from the begin index, the last up to
+// the end index, read in place.
+class BlockLines : public LineTextSource {
+public:
+    BlockLines(const LineStore& store, TextPos begin, TextPos end)
+        : store_(store), begin_(begin), end_(end) {}
+    std::int32_t LineCount() const override { return end_.line - begin_.line + 1; }
+    std::string_view LineText(std::int32_t index) const override {
+        const std::int32_t line = begin_.line + index;
+        std::string_view text = store_.LineView(line);
+        if (line == end_.line) {
+            text = text.substr(0, std::min(text.size(), static_cast<std::size_t>(end_.index)));
+        }
+        if (line == begin_.line) {
+            text.remove_prefix(std::min(text.size(), static_cast<std::size_t>(begin_.index)));
+        }
+        return text;
+    }
+
+private:
+    const LineStore& store_;
+    TextPos begin_;
+    TextPos end_;
+};
+
 class FileSink : public ByteSink {
 public:
     explicit FileSink(HANDLE file) : file_(file) {}
@@ -73,10 +98,6 @@ public:
 private:
     HANDLE file_;
 };
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 bool IsReadOnlyFile(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -119,6 +140,10 @@ bool ReadWhole(HANDLE file, char* data, std::uint32_t size, std::uint32_t& arriv
 
 void SetWriteFaultForTesting(std::int64_t bytes) { writeFaultAfter = bytes; }
 
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -137,11 +162,20 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
            arrived == bytes.size();
 }
 
-bool WriteFileBytes(const std::string& path, std::string_view bytes) {
+bool WriteBlockFile(const std::string& path, const LineStore& store, TextPos begin, TextPos end) {
+    if (!HasBlock(begin, end, store)) {
+        return false;
+    }
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        return false;
+    }
+    BlockLines lines(store, begin, end);
     FileSink sink(file.Get());
-    return file.Valid() && sink.Write(bytes.data(), bytes.size()) && FlushFileBuffers(file.Get());
+    // Block text always has CR LF between its lines, whatever the document's own line ends.
+    return WriteLines(lines, 0, lines.LineCount() - 1, WriteOptions{}, sink) &&
+           FlushFileBuffers(file.Get());
 }
 
 void SetReadFaultForTesting(std::int64_t bytes, std::int64_t total) {

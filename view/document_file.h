@@ -58,12 +58,18 @@ SaveOutcome SaveStoreWithBackup(const std::string& path, const LineStore& store,
 SaveOutcome WriteStoreLines(const std::string& path, const LineStore& store, std::int32_t first,
                             std::int32_t last);
 
+// Writes the block from `begin` to `end` (end exclusive, valid marks) of `store` to a new file
+// at `path` as the clipboard has it: lines joined by CR LF, none after the last. The lines are
+// read in place and written through the bounded write buffer, so no copy of the block is made.
+// False when the file cannot be created or written.
+bool WriteBlockFile(const std::string& path, const LineStore& store, TextPos begin, TextPos end);
+
+// True when a file or folder of that name exists.
+bool FileExists(const std::string& path);
+
 // Reads the whole file at `path` into `bytes`: false when it cannot be opened, is too large for
 // memory, or arrives short.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
-// Creates (or replaces) the file at `path` holding exactly `bytes`; false when it cannot be
-// created or written.
-bool WriteFileBytes(const std::string& path, std::string_view bytes);
 
 // Test seam: makes file writes fail once `bytes` more bytes have been written; a negative
 // value turns the fault off. A full disk cannot be produced on demand.

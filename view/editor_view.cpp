@@ -15,6 +15,7 @@
 #include "keys/command_table.h"
 #include "shell/message_layout.h"
 #include "shell/window_title.h"
+#include "view/document_file.h"
 
 namespace kestrel {
 
@@ -24,6 +25,9 @@ constexpr int kStatePane = 1;
 constexpr int kCaretPane = 2;
 constexpr char kModifiedText[] = "\tModified";
 constexpr char kReadOnlyText[] = "\tRead only";
+
+constexpr char kCannotWriteText[] = "Can't write file";
+constexpr char kReplaceQuestionText[] = " already exists.\nDo you want to replace it?";
 
 constexpr UINT_PTR kNoticeTimer = 2;
 constexpr COLORREF kNoticeText = RGB(0, 0, 0);
@@ -390,7 +394,22 @@ std::string EditorView::AskSavePath(const std::string& start) {
     }
     std::string chosen = path;
     ApplyDefaultExtension(chosen);
-    return chosen.size() < kDialogPathSize ? chosen : std::string();
+    if (chosen.size() >= kDialogPathSize) {
+        ShowMessage(kCannotWriteText, chosen);
+        return std::string();
+    }
+    // The dialog asked about the name as typed; a name that ".txt" completed is asked about here,
+    // so no file is ever replaced without a question.
+    if (chosen != path && FileExists(chosen)) {
+        const std::string question = chosen + kReplaceQuestionText;
+        const std::string caption(kProductName);
+        if (messages_.Show(Handle(), question.c_str(), caption.c_str(),
+                           kStyleYesNo | kStyleIconExclamation, nullptr, kMessageTextColour,
+                           kMessageBackColour, kMessageShadowColour) != kResultYes) {
+            return std::string();
+        }
+    }
+    return chosen;
 }
 
 bool EditorView::SaveUnder(const std::string& path) {

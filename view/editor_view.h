@@ -132,8 +132,10 @@ private:
 
     // The open and save dialogs' common settings: owner, filters, result buffer, folder.
     OPENFILENAMEA FileDialog(char* path, std::size_t size) const;
-    // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty.
-    // `path` is where it starts (the block file name), empty for a new name.
+    // Runs the save dialog; the chosen path, with ".txt" where it had no extension, or empty
+    // when the user cancelled, declined to replace the file that ".txt" named, or the completed
+    // name is too long (said in "Can't write file"). `start` is where it starts (the block
+    // file name), empty for a new name.
     std::string AskSavePath(const std::string& start = std::string());
     // Saves under `path` behind the "Saving file..." notice.
     bool SaveUnder(const std::string& path);

@@ -222,13 +222,46 @@ TEST_F(BlockTest, ACutLineIsReportedWithTheLoadingWarning) {
     EXPECT_EQ(editor.messages, (std::vector<std::string>{LinesCutWarning(256) + "|"}));
 }
 
-TEST_F(BlockTest, RunningOutOfMemoryLeavesTheDocumentAsItWas) {
-    editor.Load({"abc", "def"});
-    editor.PutCaret(0, 0, 1, 0);
-    editor.store.Arena().SetBlockAllocator(FailingBlockAllocator);
-    EXPECT_FALSE(block.InsertText("a much longer first line\nand more"));
-    EXPECT_EQ(Document(), (Lines{"abc", "def"}));
-    EXPECT_EQ(editor.messages, (std::vector<std::string>{"Out of memory|"}));
+TEST_F(BlockTest, RunningOutOfMemoryLeavesTheDocumentThePaintingAndTheMemoryAsTheyWere) {
+    // The copy of the text cannot be had; the line table cannot grow for a text of many lines.
+    const std::string manyLines(6000, '\n');
+    for (int failure = 0; failure < 2; ++failure) {
+        SCOPED_TRACE(failure == 0 ? "copy" : "line table");
+        editor.Load({"abc", "def"});
+        editor.PutCaret(0, 0, 1, 0);
+        editor.store.CurrentLine().InsertAt(1, 'T');
+        editor.store.Flags().currentLineChanged = true;
+        editor.messages.clear();
+        if (failure == 0) {
+            editor.store.Arena().SetBlockAllocator(FailingBlockAllocator);
+        } else {
+            editor.store.LimitLineCapacityForTesting(editor.store.LineCapacity());
+        }
+        EXPECT_FALSE(block.InsertText(failure == 0 ? "a much longer first line\nand more"
+                                                   : "x" + manyLines));
+        editor.store.Arena().SetBlockAllocator(nullptr);
+        editor.store.LimitLineCapacityForTesting(-1);
+        EXPECT_EQ(Document(), (Lines{"aTbc", "def"}));
+        EXPECT_EQ(editor.messages, (std::vector<std::string>{"Out of memory|"}));
+        EXPECT_FALSE(view.PaintingSuspended());
+        // Nothing of the failed insertion is held: the caret line's own edit at most.
+        EXPECT_LE(editor.store.Arena().ArenaFreeAll(), 1);
+    }
+}
+
+TEST_F(BlockTest, AJoinedTextKeepsNoCopyAndLinesBelowKeepTheirs) {
+    editor.Load({"abc"});
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(block.InsertText("xy"));
+        block.DeleteBlock();
+    }
+    // Fifty joined insertions stored the caret line in the shared blocks only.
+    EXPECT_EQ(Document(), (Lines{"abc"}));
+    EXPECT_EQ(editor.store.Arena().ArenaFreeAll(), 1);
+    editor.Load({"abc"});
+    ASSERT_TRUE(block.InsertText("one\ntwo\nthree"));
+    ASSERT_TRUE(block.InsertText("joined"));
+    EXPECT_EQ(Document(), (Lines{"joinedone", "two", "three", "abc"}));
 }
 
 // ---- A mouse drag -----------------------------------------------------------------------------

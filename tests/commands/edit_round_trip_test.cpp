@@ -56,5 +56,44 @@ INSTANTIATE_TEST_SUITE_P(
                        {EditOp::RestoreLine, 0, 0}, {EditOp::JoinAbove, 2, 0}}}),
     [](const ::testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 
+// A caret line edited and then given a text that does not fit on it: the text goes below, and
+// every character typed, overtyped or deleted on the caret line stays. The lines are as long as
+// a loaded file's cut paragraphs get.
+const std::vector<std::string> kLongLines = {std::string(240, 'a'), std::string(255, 'b'),
+                                             "short"};
+const std::string kStamp = "03/05/07  09:04 PM";
+
+class InsertAfterEdits : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(InsertAfterEdits, KeepTheCaretLinesEdits) {
+    EditScript script(kLongLines, 256);
+    for (const Edit& edit : GetParam().edits) {
+        ASSERT_TRUE(script.Apply(edit)) << "edit skipped";
+    }
+    const std::string saved = script.Saved();
+    EXPECT_EQ(saved, script.Expected());
+    EXPECT_EQ(saved.find("a\n" + kStamp.substr(0, 2)), std::string::npos)
+        << "the stamp went below an untouched line";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongCaretLines, InsertAfterEdits,
+    ::testing::Values(
+        RoundTripCase{"TypedWordThenAStamp",
+                      {{EditOp::Type, 0, 240, 'w'}, {EditOp::Type, 0, 241, 'o'},
+                       {EditOp::Paste, 0, 0, 'x', kStamp}}},
+        RoundTripCase{"OvertypedFullLineThenAPaste",
+                      {{EditOp::Overtype, 1, 0, 'O'}, {EditOp::Overtype, 1, 254, 'E'},
+                       {EditOp::Paste, 1, 10, 'x', "pasted"}}},
+        RoundTripCase{"DeletedCharactersThenAMultiLinePaste",
+                      {{EditOp::DeleteChar, 0, 0}, {EditOp::DeleteChar, 0, 100},
+                       {EditOp::Paste, 0, 200, 'x', std::string(60, 'p') + "\r\nsecond\n"}}},
+        RoundTripCase{"TypedBeyondTheEndThenAPasteThatFits",
+                      {{EditOp::Type, 2, 7, 't'}, {EditOp::Paste, 2, 3, 'x', "in\nout"}}},
+        RoundTripCase{"PasteThenRestoreLineKeepsWhatThePasteStored",
+                      {{EditOp::Type, 0, 240, 'z'}, {EditOp::Paste, 0, 1, 'x', kStamp},
+                       {EditOp::RestoreLine, 0, 0}}}),
+    [](const ::testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+
 } // namespace
 } // namespace kestrel

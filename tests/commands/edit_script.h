@@ -9,19 +9,21 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/block_commands.h"
 #include "commands/line_editing.h"
 #include "document/line_writer.h"
 #include "tests/commands/fake_editor.h"
 
 namespace kestrel {
 
-enum class EditOp { Type, Enter, JoinAbove, DeleteChar, RestoreLine };
+enum class EditOp { Type, Enter, JoinAbove, DeleteChar, RestoreLine, Overtype, Paste };
 
 struct Edit {
     EditOp op;
     std::int32_t line;  // where the caret goes first (RestoreLine ignores it)
     std::int32_t index; // character index on that line; beyond the end pads when typing
     char character = 'x';
+    std::string text{}; // what Paste inserts: any bytes but tabs, CRs and LFs included
 };
 
 class EditScript {
@@ -47,14 +49,37 @@ public:
         const std::int32_t room = editor_.store.LineLength() - 1 - 2 * kTabSize;
         switch (edit.op) {
         case EditOp::Type:
-            if (edit.character == '\0' || edit.index > length + 3 ||
-                Width(text) + std::max(edit.index - length, 0) + kTabSize > room) {
+        case EditOp::Overtype: {
+            // Near the limit a typed key beeps; a line without tabs may come right up to it.
+            const bool overtype = edit.op == EditOp::Overtype;
+            const bool plain = text.find('\t') == std::string::npos;
+            const std::int32_t grows = overtype && edit.index < length ? 0 : 1;
+            const bool nearLimit =
+                plain ? std::max(edit.index, length) + grows > editor_.store.LineLength() - 1
+                      : Width(text) + std::max(edit.index - length, 0) + kTabSize > room;
+            if (edit.character == '\0' || edit.index > length + 3 || nearLimit) {
                 return false;
             }
             MoveTo(line, edit.index);
+            editor_.store.Flags().overwriteMode = overtype;
             editing_.TypeChar(edit.character);
-            At(line).resize(std::max(text.size(), static_cast<std::size_t>(edit.index)), ' ');
-            At(line).insert(static_cast<std::size_t>(edit.index), 1, edit.character);
+            editor_.store.Flags().overwriteMode = false;
+            const std::size_t at = static_cast<std::size_t>(edit.index);
+            if (overtype && at < text.size()) {
+                At(line)[at] = edit.character;
+            } else {
+                At(line).resize(std::max(text.size(), at), ' ');
+                At(line).insert(at, 1, edit.character);
+            }
+            break;
+        }
+        case EditOp::Paste:
+            if (edit.index > length + 3 || edit.text.find('\t') != std::string::npos) {
+                return false;
+            }
+            MoveTo(line, edit.index);
+            blocks_.InsertText(edit.text);
+            Paste(line, edit.index, edit.text);
             break;
         case EditOp::Enter: {
             const std::int32_t split = std::min(edit.index, length);
@@ -149,6 +174,46 @@ private:
 
     std::string& At(std::int32_t line) { return lines_[static_cast<std::size_t>(line)]; }
 
+    // The model of an insertion without tabs: carriage returns vanish, line feeds and every
+    // (L - 1)th character start new lines. The first line joins the caret line when the joined
+    // line stays within L - 1 characters and columns (the rest of the caret line following it,
+    // or becoming a line of its own behind the others); otherwise the caret line stays exactly
+    // as it is and every inserted line goes below it.
+    void Paste(std::int32_t line, std::int32_t index, const std::string& text) {
+        const std::size_t limit = static_cast<std::size_t>(editor_.store.LineLength() - 1);
+        std::vector<std::string> pieces(1);
+        for (char c : text) {
+            if (c == '\n') {
+                pieces.emplace_back();
+            } else if (c != '\r') {
+                if (pieces.back().size() == limit) {
+                    pieces.emplace_back();
+                }
+                pieces.back() += c;
+            }
+        }
+        const std::string current = At(line);
+        const std::size_t at = static_cast<std::size_t>(index);
+        std::string joined = current.substr(0, std::min(at, current.size()));
+        joined.resize(std::max(joined.size(), at), ' ');
+        joined += pieces.front();
+        const std::string tail = at < current.size() ? current.substr(at) : "";
+        if (pieces.size() == 1) {
+            joined += tail;
+        }
+        const bool fits = std::max(current.size(), at) + pieces.front().size() <= limit &&
+                          Width(joined) <= static_cast<std::int32_t>(limit);
+        std::vector<std::string> below(pieces.begin() + (fits ? 1 : 0), pieces.end());
+        if (fits) {
+            At(line) = joined;
+            if (pieces.size() > 1 && !tail.empty()) {
+                below.push_back(tail);
+            }
+        }
+        lines_.insert(lines_.begin() + line + 1, below.begin(), below.end());
+        stored_ = At(line);
+    }
+
     // Puts the caret on `index` of `line` as the cursor commands would: the old caret line is
     // stored before the caret leaves it, and a line is loaded only when the caret arrives.
     void MoveTo(std::int32_t line, std::int32_t index) {
@@ -171,6 +236,7 @@ private:
 
     FakeEditor editor_;
     LineEditing editing_{editor_.context};
+    BlockCommands blocks_{editor_.context};
     std::vector<std::string> lines_; // the plain model: every line as the user sees it
     std::int32_t caret_ = 0;         // the model's caret line
     std::string stored_;             // the caret line as last stored, what Restore line gives

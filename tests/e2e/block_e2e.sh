@@ -46,6 +46,22 @@ TypeText "$E2E_WIN_DIR\\notes"
 Keys Return
 WaitActive MainClass "doc.txt - Kestrel"
 ExpectEq "$(Bytes "$E2E_DIR/notes.txt")" " l i n e 0 2 \r \n" "written block"
+
+# A bare name that ".txt" completes to an existing file is asked about: here the open document's
+# own file. No leaves it byte for byte; Yes replaces it, and the document must then be saved.
+before=$(md5sum <"$E2E_DIR/doc.txt")
+for answer in n y; do
+    Keys ctrl+k ctrl+w
+    WaitActive "#32770" -
+    TypeText "$E2E_WIN_DIR\\doc"
+    Keys Return
+    WaitActive CMSGCLASS Kestrel
+    Keys "$answer"
+    WaitActive MainClass "doc.txt - Kestrel"
+    [ "$answer" = y ] || ExpectEq "$(md5sum <"$E2E_DIR/doc.txt")" "$before" "declined doc.txt"
+done
+ExpectEq "$(Bytes "$E2E_DIR/doc.txt")" " l i n e 0 2 \r \n" "replaced doc.txt"
+StatusPane 1 $'\tModified'
 Keys ctrl+k ctrl+r
 WaitActive "#32770" -
 TypeText "$E2E_WIN_DIR\\piece.txt"

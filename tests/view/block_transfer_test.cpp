@@ -21,8 +21,17 @@ public:
     QuietView(MessageWindow& messages, BusyWindow& busy) : EditorView(messages, busy) {}
     void ShowMessage(std::string_view text, std::string_view detail) override {
         messages.emplace_back(std::string(text) + "|" + std::string(detail));
+        // Whether another program could take the clipboard while this box would be up.
+        std::thread other([this] {
+            clipboardFreeAtMessage = OpenClipboard(nullptr) != FALSE;
+            if (clipboardFreeAtMessage) {
+                CloseClipboard();
+            }
+        });
+        other.join();
     }
     std::vector<std::string> messages;
+    bool clipboardFreeAtMessage = false;
 };
 
 class BlockTransferTest : public ::testing::Test {
@@ -106,6 +115,14 @@ TEST_F(BlockTransferTest, CutKeepsTheTextWhileAnotherThreadHoldsTheClipboard) {
     Run(CommandId::Cut);
     EXPECT_EQ(Line(0), "");
     EXPECT_EQ(ClipboardText(), "keep me");
+}
+
+TEST_F(BlockTransferTest, APasteWarnsOnlyOnceTheClipboardIsClosedAgain) {
+    ASSERT_TRUE(PutOnClipboard("short\r\n" + std::string(300, 'w')));
+    Run(CommandId::Paste);
+    ASSERT_EQ(view_.messages.size(), 1u) << "the long line is cut, with a warning";
+    EXPECT_TRUE(view_.clipboardFreeAtMessage);
+    EXPECT_EQ(Line(1), std::string(255, 'w'));
 }
 
 TEST_F(BlockTransferTest, CopyWithoutAShownBlockLeavesTheClipboardAlone) {
