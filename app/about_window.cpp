@@ -7,7 +7,7 @@
 #include "framework/win32.h"
 
 #include "framework/handles.h"
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 #include "resources/resource_ids.h"
 #include "shell/message_layout.h"
 

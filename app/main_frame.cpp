@@ -9,12 +9,11 @@
 
 #include "framework/handles.h"
 #include "framework/message_window.h"
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 #include "framework/status_bar.h"
-#include "keys/command_table.h"
 #include "keys/menu_label.h"
 #include "resources/resource_ids.h"
-#include "settings/registry_store.h"
+#include "platform/registry_store.h"
 #include "shell/message_layout.h"
 #include "shell/window_title.h"
 #include "view/editor_view.h"
@@ -137,48 +136,67 @@ void MainFrame::OnCommand(WPARAM w, LPARAM) {
         OpenRecent(static_cast<int>(id));
         return;
     }
-    // Ids without an operation are ignored.
-    RouteMenuCommand(*this, id);
+    // Ids without a route are ignored.
+    const MenuRoute* route = FindMenuRoute(id);
+    if (route == nullptr) {
+        return;
+    }
+    if (route->command) {
+        view_.Runner().Run(*route->command);
+    } else {
+        RunFrameAction(route->action);
+    }
 }
 
-void MainFrame::FileNew() { view_.NewFileCommand(); }
-void MainFrame::FileOpen() { view_.OpenCommand(); }
-void MainFrame::FileSave() { view_.SaveCommand(); }
-void MainFrame::FileSaveAs() { view_.SaveAsCommand(); }
-void MainFrame::FileExit() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
-void MainFrame::EditCut() { view_.RunCommand(ToIndex(CommandId::Cut)); }
-void MainFrame::EditCopy() { view_.RunCommand(ToIndex(CommandId::Copy)); }
-void MainFrame::EditPaste() { view_.RunCommand(ToIndex(CommandId::Paste)); }
-void MainFrame::EditReadBlock() { view_.RunCommand(ToIndex(CommandId::BlockRead)); }
-void MainFrame::EditWriteBlock() { view_.RunCommand(ToIndex(CommandId::BlockWrite)); }
-void MainFrame::EditDeleteBlock() { view_.RunCommand(ToIndex(CommandId::DeleteBlock)); }
-void MainFrame::EditRestoreLine() { view_.RunCommand(ToIndex(CommandId::RestoreLine)); }
-void MainFrame::EditGetSpecialChar() { view_.RunCommand(ToIndex(CommandId::GetSpecialChar)); }
-void MainFrame::EditWriteSpecialChar() { view_.RunCommand(ToIndex(CommandId::WriteSpecialChar)); }
-void MainFrame::EditInsertDate() { view_.RunCommand(ToIndex(CommandId::InsertDate)); }
-void MainFrame::SearchFind() { view_.FindText(); }
-void MainFrame::SearchFindNext() { view_.FindNext(); }
-void MainFrame::SearchGotoLine() { view_.GotoLine(); }
-void MainFrame::OptionsSettings() { options_.SettingsCommand(Handle()); }
-void MainFrame::FileInfo() { options_.FileInfoCommand(Handle()); }
-void MainFrame::OptionsPageSetup() { options_.PageSetupCommand(Handle()); }
-void MainFrame::OptionsTextColours() { options_.TextColorsCommand(Handle()); }
-void MainFrame::OptionsSelectedColours() { options_.SelectedColorsCommand(Handle()); }
-void MainFrame::OptionsFont() { options_.FontCommand(Handle()); }
-void MainFrame::OptionsPrinterFont() { options_.PrinterFontCommand(Handle()); }
-void MainFrame::FilePrint() { PrintCommand(true); }
-void MainFrame::FilePrintBlock() { PrintCommand(false); }
-
-void MainFrame::OptionsToggleWindowSize() {
-    view_.RunCommand(ToIndex(CommandId::ToggleWindowSize));
+void MainFrame::RunFrameAction(FrameAction action) {
+    switch (action) {
+    case FrameAction::Exit:
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        break;
+    case FrameAction::PrintDocument:
+        PrintCommand(true);
+        break;
+    case FrameAction::ToggleWindowSize:
+        ShowWindow(Handle(), IsZoomed(Handle()) ? SW_RESTORE : SW_MAXIMIZE);
+        break;
+    case FrameAction::Settings:
+        options_.SettingsCommand(Handle());
+        break;
+    case FrameAction::FileInfo:
+        options_.FileInfoCommand(Handle());
+        break;
+    case FrameAction::PageSetup:
+        options_.PageSetupCommand(Handle());
+        break;
+    case FrameAction::TextColours:
+        options_.TextColorsCommand(Handle());
+        break;
+    case FrameAction::SelectedColours:
+        options_.SelectedColorsCommand(Handle());
+        break;
+    case FrameAction::Font:
+        options_.FontCommand(Handle());
+        break;
+    case FrameAction::PrinterFont:
+        options_.PrinterFontCommand(Handle());
+        break;
+    case FrameAction::Keys:
+        OptionsKeys();
+        break;
+    case FrameAction::CheckForUpdates:
+        // No browser or no network gives no message: the result is not looked at.
+        OpenWithShell(Handle(), kUpdatePage, SW_SHOWNORMAL);
+        break;
+    case FrameAction::About:
+        about_.ShowAbout(Handle());
+        break;
+    case FrameAction::StoreKeyTable:
+        StoreKeyTable();
+        break;
+    case FrameAction::None:
+        break;
+    }
 }
-
-void MainFrame::HelpCheckForUpdates() {
-    // No browser or no network gives no message: the result is not looked at.
-    OpenWithShell(Handle(), kUpdatePage, SW_SHOWNORMAL);
-}
-
-void MainFrame::HelpAbout() { about_.ShowAbout(Handle()); }
 
 void MainFrame::OptionsKeys() {
     if (recorder_.IsOpen()) {

@@ -8,8 +8,8 @@
 #include "framework/frame_window.h"
 #include "keys/key_table.h"
 #include "settings/editor_settings.h"
-#include "shell/menu_commands.h"
 #include "settings/recent_file_list.h"
+#include "shell/menu_table.h"
 #include "view/document_host.h"
 
 namespace kestrel {
@@ -18,7 +18,7 @@ class EditorView;
 class MessageWindow;
 class StatusBar;
 
-class MainFrame : public FrameWindow, public DocumentHost, private MenuCommands {
+class MainFrame : public FrameWindow, public DocumentHost {
 public:
     MainFrame(EditorView& view, StatusBar& statusBar, MessageWindow& messages);
 
@@ -51,39 +51,10 @@ public:
     bool OnOtherMessage(UINT message, WPARAM w, LPARAM l) override;
 
 private:
-    // Menu operations, reached through RouteMenuCommand.
-    void FileNew() override;
-    void FileOpen() override;
-    void FileSave() override;
-    void FileSaveAs() override;
-    void FileExit() override;
-    void EditCut() override;
-    void EditCopy() override;
-    void EditPaste() override;
-    void EditReadBlock() override;
-    void EditWriteBlock() override;
-    void EditDeleteBlock() override;
-    void EditRestoreLine() override;
-    void EditGetSpecialChar() override;
-    void EditWriteSpecialChar() override;
-    void EditInsertDate() override;
-    void SearchFind() override;
-    void SearchFindNext() override;
-    void SearchGotoLine() override;
-    void OptionsSettings() override;
-    void FileInfo() override;
-    void OptionsPageSetup() override;
-    void OptionsTextColours() override;
-    void OptionsSelectedColours() override;
-    void OptionsFont() override;
-    void OptionsPrinterFont() override;
-    void FilePrint() override;
-    void FilePrintBlock() override;
-    void OptionsKeys() override;
-    void OptionsToggleWindowSize() override;
-    void HelpCheckForUpdates() override;
-    void HelpAbout() override;
-    void StoreKeyTable() override;
+    // What a menu item does that is no command of the view.
+    void RunFrameAction(FrameAction action);
+    void OptionsKeys();
+    void StoreKeyTable();
 
     // Writes the keys bound to each labelled command into its menu item.
     void UpdateMenuTexts();

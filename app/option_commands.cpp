@@ -7,16 +7,47 @@
 #include "framework/handles.h"
 #include "document/block_iterator.h"
 #include "print/block_lines.h"
-#include "settings/registry_store.h"
+#include "settings/dialog_number.h"
+#include "platform/registry_store.h"
 #include "view/document_host.h"
 #include "view/editor_view.h"
 
 namespace kestrel {
 
 void OptionCommands::SettingsCommand(HWND owner) {
-    if (settingsDialog_.Run(owner, view_)) {
-        host_.SetSettingsChanged();
+    EditorSettings live;
+    view_.CollectSettings(live);
+    bool unixMode = view_.Store().Flags().unixMode;
+    const auto checkLineLength = [this](std::int32_t typed, std::int32_t shown) {
+        // The caret line goes back to the document first, so that its length is the one
+        // checked and its text survives the new buffer.
+        view_.StoreCurrentLine();
+        const LineStore& store = view_.Store();
+        if (DecideLineLength(typed, shown, store.LineCount(),
+                             store.GetLineLength(store.CaretLine())) ==
+            LineLengthChange::Accepted) {
+            return true;
+        }
+        view_.ShowMessage("\"Longest line allowed\" must be between 256 and 8192.",
+                          "No file should be loaded when changing this setting.");
+        return false;
+    };
+    if (!settingsDialog_.Run(owner, live, unixMode, checkLineLength)) {
+        return;
     }
+    view_.Store().Flags().unixMode = unixMode;
+    Apply(live);
+}
+
+void OptionCommands::Apply(const EditorSettings& live, bool newFont) {
+    view_.ApplySettings(live);
+    view_.UpdateLayout();
+    if (newFont) {
+        view_.RecreateCaret(); // in the new font's cell size
+    }
+    view_.Repaint();
+    view_.UpdateStatePane();
+    host_.SetSettingsChanged();
 }
 
 void OptionCommands::PageSetupCommand(HWND owner) {
@@ -35,9 +66,7 @@ void OptionCommands::TextColorsCommand(HWND owner) {
     }
     live.color = text;
     live.bkColor = background;
-    view_.ApplySettings(live);
-    view_.Repaint();
-    host_.SetSettingsChanged();
+    Apply(live);
 }
 
 void OptionCommands::SelectedColorsCommand(HWND owner) {
@@ -50,9 +79,7 @@ void OptionCommands::SelectedColorsCommand(HWND owner) {
     }
     live.selectedColor = text;
     live.selectedBkColor = background;
-    view_.ApplySettings(live);
-    view_.Repaint();
-    host_.SetSettingsChanged();
+    Apply(live);
 }
 
 void OptionCommands::FontCommand(HWND owner) {
@@ -71,11 +98,7 @@ void OptionCommands::FontCommand(HWND owner) {
     settings_.screenFont = record;
     view_.ApplyFont(created);
     live.color = colour;
-    view_.ApplySettings(live);
-    view_.UpdateLayout();
-    view_.RecreateCaret();
-    view_.Repaint();
-    host_.SetSettingsChanged();
+    Apply(live, true);
 }
 
 void OptionCommands::PrinterFontCommand(HWND owner) {

@@ -35,6 +35,10 @@ public:
     void PrintCommand(HWND owner, bool wholeDocument);
 
 private:
+    // The one place a changed option reaches the view: it takes the values, lays itself out and
+    // repaints, and closing will ask "Save settings?".
+    void Apply(const EditorSettings& live, bool newFont = false);
+
     EditorView& view_;
     EditorSettings& settings_;
     DocumentHost& host_;

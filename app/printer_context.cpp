@@ -5,7 +5,7 @@
 #include <iterator>
 #include <optional>
 
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 #include "print/printer_device.h"
 
 namespace kestrel {

@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-#include "framework/startup_clock.h"
+#include "platform/startup_clock.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     kestrel::StartupMark("process start to first code");

@@ -9,7 +9,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine_run.sh)
 # Everything static: Wine refuses an exe that needs the mingw runtime DLLs (c0000135).
 set(KESTREL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 # Only what every start needs: the common dialogs and the shell are loaded when first used
-# (framework/on_demand_calls.cpp).
+# (platform/on_demand_calls.cpp).
 set(KESTREL_SYSTEM_LIBS user32 gdi32 comctl32 advapi32)
 
 # GoogleTest for Windows, compiled from Debian's sources with the cross compiler.
@@ -20,7 +20,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # The Win32 layer, shared by the exe and its in-process tests.
 file(GLOB KESTREL_WIN32_SOURCES CONFIGURE_DEPENDS
-    framework/*.cpp view/*.cpp app/*.cpp dialogs/*.cpp settings/registry_store.cpp)
+    framework/*.cpp platform/*.cpp view/*.cpp app/*.cpp dialogs/*.cpp)
 list(FILTER KESTREL_WIN32_SOURCES EXCLUDE REGEX "/app/win_main\\.cpp$")
 add_library(kestrel_win32 STATIC ${KESTREL_WIN32_SOURCES})
 target_link_libraries(kestrel_win32 PUBLIC kestrel_core ${KESTREL_SYSTEM_LIBS})
@@ -48,8 +48,8 @@ endif()
 
 # Window classes tested in-process against real windows on the test display.
 file(GLOB KESTREL_WIN32_TESTS CONFIGURE_DEPENDS
-    tests/framework/*_test.cpp tests/view/*_test.cpp tests/app/*_test.cpp
-    tests/settings/registry_store_test.cpp)
+    tests/framework/*_test.cpp tests/platform/*_test.cpp tests/view/*_test.cpp
+    tests/app/*_test.cpp)
 if(KESTREL_WIN32_TESTS)
     # The tests' own dialog templates replace the program's resources in this executable.
     add_executable(win32_tests ${KESTREL_WIN32_TESTS} tests/framework/win32_test_main.cpp
@@ -74,6 +74,6 @@ foreach(script ${KESTREL_E2E_TESTS})
 endforeach()
 
 # The yardstick for the open benchmark under Wine (bench/wine_open.sh).
-add_executable(minimal_open WIN32 bench/minimal_open.cpp framework/startup_clock.cpp)
+add_executable(minimal_open WIN32 bench/minimal_open.cpp platform/startup_clock.cpp)
 target_include_directories(minimal_open PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(minimal_open PRIVATE ${KESTREL_STATIC_LINK})

@@ -5,7 +5,7 @@
 
 #include "framework/window.h"
 #include "resources/resource_ids.h"
-#include "settings/registry_store.h"
+#include "platform/registry_store.h"
 
 namespace kestrel {
 

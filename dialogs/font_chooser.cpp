@@ -6,9 +6,9 @@
 #include <commdlg.h>
 
 #include "framework/handles.h"
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 #include "print/printer_device.h"
-#include "settings/registry_store.h"
+#include "platform/registry_store.h"
 
 namespace kestrel {
 

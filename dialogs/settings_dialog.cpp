@@ -5,24 +5,30 @@
 #include "framework/window.h"
 #include "resources/resource_ids.h"
 #include "settings/dialog_number.h"
-#include "view/editor_view.h"
 
 namespace kestrel {
 
-bool SettingsDialog::Run(HWND owner, EditorView& view) {
-    view_ = &view;
-    return RunModal(owner, IDD_SETTINGS) == IDOK;
+bool SettingsDialog::Run(HWND owner, EditorSettings& settings, bool& unixMode,
+                         LineLengthCheck check) {
+    settings_ = settings;
+    unixMode_ = unixMode;
+    check_ = std::move(check);
+    if (RunModal(owner, IDD_SETTINGS) != IDOK) {
+        return false;
+    }
+    settings = settings_;
+    unixMode = unixMode_;
+    return true;
 }
 
 INT_PTR SettingsDialog::OnInitDialog() {
     CentreWindow(Handle());
-    EditorSettings live;
-    view_->CollectSettings(live);
+    const EditorSettings& live = settings_;
     DialogFields fields(Handle());
     fields.SetChecked(IDC_READ_ONLY, live.readOnly);
     fields.SetChecked(IDC_REMOVE_SPACES, live.removeSpaces);
     fields.SetChecked(IDC_AUTO_INDENT, live.indent);
-    fields.SetChecked(IDC_UNIX_MODE, view_->Store().Flags().unixMode);
+    fields.SetChecked(IDC_UNIX_MODE, unixMode_);
     fields.SetChecked(IDC_UPDATE_HEADER, live.update);
     fields.SetChecked(IDC_ISO_DATE, live.isoDate);
     fields.SetChecked(IDC_HORIZONTAL_BAR, !live.hideScroll);
@@ -31,14 +37,13 @@ INT_PTR SettingsDialog::OnInitDialog() {
     fields.SetNumber(IDC_TAB_SIZE, live.tabSize);
     fields.SetNumber(IDC_WHEEL_LINES, live.wheelLines);
     fields.SetNumber(IDC_LINE_LENGTH, live.lineLength);
-    shownLineLength_ = live.lineLength;
     return 1;
 }
 
 void SettingsDialog::OnCommand(WPARAM w, LPARAM) {
     switch (LOWORD(w)) {
     case IDOK:
-        Apply();
+        Take();
         EndDialog(Handle(), IDOK);
         break;
     case IDCANCEL:
@@ -49,10 +54,9 @@ void SettingsDialog::OnCommand(WPARAM w, LPARAM) {
     }
 }
 
-void SettingsDialog::Apply() {
+void SettingsDialog::Take() {
     DialogFields fields(Handle());
-    EditorSettings live;
-    view_->CollectSettings(live);
+    EditorSettings& live = settings_;
     live.readOnly = fields.Checked(IDC_READ_ONLY);
     live.removeSpaces = fields.Checked(IDC_REMOVE_SPACES);
     live.indent = fields.Checked(IDC_AUTO_INDENT);
@@ -64,27 +68,11 @@ void SettingsDialog::Apply() {
                                live.tabSize);
     live.wheelLines = TakeInRange(fields.Number(IDC_WHEEL_LINES), kMinWheelLines,
                                   kMaxWheelLines, live.wheelLines);
-
-    std::int32_t typed = fields.Number(IDC_LINE_LENGTH);
-    if (typed != shownLineLength_) {
-        // The caret line goes back to the document first, so that its length is the one checked
-        // and its text survives the new buffer.
-        view_->StoreCurrentLine();
-        LineStore& store = view_->Store();
-        LineLengthChange change = DecideLineLength(typed, shownLineLength_, store.LineCount(),
-                                                   store.GetLineLength(store.CaretLine()));
-        if (change == LineLengthChange::Accepted) {
-            live.lineLength = typed;
-        } else {
-            view_->ShowMessage("\"Longest line allowed\" must be between 256 and 8192.",
-                               "No file should be loaded when changing this setting.");
-        }
+    const std::int32_t typed = fields.Number(IDC_LINE_LENGTH);
+    if (typed != live.lineLength && check_ && check_(typed, live.lineLength)) {
+        live.lineLength = typed;
     }
-    view_->Store().Flags().unixMode = fields.Checked(IDC_UNIX_MODE);
-    view_->ApplySettings(live);
-    view_->UpdateLayout();
-    view_->Repaint();
-    view_->UpdateStatePane();
+    unixMode_ = fields.Checked(IDC_UNIX_MODE);
 }
 
 } // namespace kestrel

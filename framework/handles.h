@@ -1,6 +1,7 @@
 // Move-only owners of Win32 handles and GDI objects, and the scopes that pair begin/end calls.
 #pragma once
 
+#include <cstddef>
 #include <utility>
 
 #include "framework/win32.h"
@@ -148,6 +149,51 @@ public:
 
 private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+// Owns a movable global memory block until it is freed or handed over (to the clipboard, which
+// then owns it); Lock gives its bytes for as long as the returned scope lives.
+class GlobalMemory {
+public:
+    GlobalMemory() = default;
+    explicit GlobalMemory(std::size_t size) : memory_(GlobalAlloc(GMEM_MOVEABLE, size)) {}
+    GlobalMemory(const GlobalMemory&) = delete;
+    GlobalMemory& operator=(const GlobalMemory&) = delete;
+    ~GlobalMemory() {
+        if (memory_ != nullptr) {
+            GlobalFree(memory_);
+        }
+    }
+
+    HGLOBAL Get() const { return memory_; }
+    explicit operator bool() const { return memory_ != nullptr; }
+    // The block is someone else's now.
+    HGLOBAL Release() { return std::exchange(memory_, nullptr); }
+
+private:
+    HGLOBAL memory_ = nullptr;
+};
+
+// A global memory block locked for as long as this lives; Data() is null when it could not be
+// (or for a null block). The block itself is not owned.
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HGLOBAL memory)
+        : memory_(memory), data_(memory != nullptr ? GlobalLock(memory) : nullptr) {}
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    ~GlobalLockScope() {
+        if (data_ != nullptr) {
+            GlobalUnlock(memory_);
+        }
+    }
+    char* Data() const { return static_cast<char*>(data_); }
+    // Bytes in the block, which may be more than the text it holds.
+    std::size_t Size() const { return GlobalSize(memory_); }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
 };
 
 // The program's own module: resources and window classes are looked up there.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace kestrel {
@@ -65,6 +66,11 @@ public:
     // True when `index` names a command (0 to 38). Anything else, such as an index read from a
     // damaged stored table, must never reach a command operation.
     static constexpr bool IsValid(std::int32_t index) { return index >= 0 && index < kCount; }
+    // The command a stored index names: the one place an index becomes a CommandId.
+    static constexpr std::optional<CommandId> FromIndex(std::int32_t index) {
+        return IsValid(index) ? std::optional<CommandId>(static_cast<CommandId>(index))
+                              : std::nullopt;
+    }
 
     // Display name of command `index`; empty for an index that names no command.
     static std::string_view Name(std::int32_t index);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "keys/command_table.h"
 #include "keys/key_code.h"
@@ -18,6 +19,8 @@ struct KeyBinding {
     KeyCode key3;             // third keystroke, 0 for fewer than three keys
 
     bool IsBound() const { return CommandTable::IsValid(command); }
+    // The command this binding runs; none for a binding naming no command.
+    std::optional<CommandId> Command() const { return CommandTable::FromIndex(command); }
 
     friend bool operator==(const KeyBinding& a, const KeyBinding& b) {
         return a.command == b.command && a.key1 == b.key1 && a.key2 == b.key2 && a.key3 == b.key3;

@@ -2,32 +2,33 @@
 #include "keys/menu_label.h"
 
 #include "keys/key_names.h"
+#include "resources/resource_ids.h"
 
 namespace kestrel {
 
 namespace {
 
 constexpr std::array<MenuLabel, kMenuLabelCount> kMenuLabels = {{
-    {"&New", ToIndex(CommandId::NewFile), 40033},
-    {"&Open...", ToIndex(CommandId::OpenFile), 40002},
-    {"&Save", ToIndex(CommandId::SaveFile), 40003},
-    {"Save &as...", ToIndex(CommandId::SaveAs), 40004},
-    {"Print block...", ToIndex(CommandId::PrintBlock), 40007},
-    {"E&xit", ToIndex(CommandId::ExitProgram), 40008},
-    {"&Cu&t", ToIndex(CommandId::Cut), 40009},
-    {"&Copy", ToIndex(CommandId::Copy), 40010},
-    {"&Paste", ToIndex(CommandId::Paste), 40011},
-    {"&Read block...", ToIndex(CommandId::BlockRead), 40012},
-    {"&Write block...", ToIndex(CommandId::BlockWrite), 40014},
-    {"&Delete block", ToIndex(CommandId::DeleteBlock), 40015},
-    {"&Restore line", ToIndex(CommandId::RestoreLine), 40016},
-    {"&Get special char...", ToIndex(CommandId::GetSpecialChar), 40017},
-    {"&Write Special", ToIndex(CommandId::WriteSpecialChar), 40018},
-    {"Insert date/time", ToIndex(CommandId::InsertDate), 40038},
-    {"&Find...", ToIndex(CommandId::FindText), 40019},
-    {"Find &next", ToIndex(CommandId::FindNext), 40020},
-    {"&Goto line #...", ToIndex(CommandId::GotoLine), 40021},
-    {"&Toggle window size", ToIndex(CommandId::ToggleWindowSize), 40027},
+    {"&New", CommandId::NewFile, IDM_NEW},
+    {"&Open...", CommandId::OpenFile, IDM_OPEN},
+    {"&Save", CommandId::SaveFile, IDM_SAVE},
+    {"Save &as...", CommandId::SaveAs, IDM_SAVE_AS},
+    {"Print block...", CommandId::PrintBlock, IDM_PRINT_BLOCK},
+    {"E&xit", CommandId::ExitProgram, IDM_EXIT},
+    {"&Cu&t", CommandId::Cut, IDM_CUT},
+    {"&Copy", CommandId::Copy, IDM_COPY},
+    {"&Paste", CommandId::Paste, IDM_PASTE},
+    {"&Read block...", CommandId::BlockRead, IDM_READ_BLOCK},
+    {"&Write block...", CommandId::BlockWrite, IDM_WRITE_BLOCK},
+    {"&Delete block", CommandId::DeleteBlock, IDM_DELETE_BLOCK},
+    {"&Restore line", CommandId::RestoreLine, IDM_RESTORE_LINE},
+    {"&Get special char...", CommandId::GetSpecialChar, IDM_GET_SPECIAL},
+    {"&Write Special", CommandId::WriteSpecialChar, IDM_WRITE_SPECIAL},
+    {"Insert date/time", CommandId::InsertDate, IDM_INSERT_DATE},
+    {"&Find...", CommandId::FindText, IDM_FIND},
+    {"Find &next", CommandId::FindNext, IDM_FIND_NEXT},
+    {"&Goto line #...", CommandId::GotoLine, IDM_GOTO_LINE},
+    {"&Toggle window size", CommandId::ToggleWindowSize, IDM_TOGGLE_WINDOW_SIZE},
 }};
 
 // Between a label and its keys; the tab right-aligns the keys in the menu.
@@ -42,7 +43,7 @@ const std::array<MenuLabel, kMenuLabelCount>& MenuLabels() {
 std::string MenuItemText(const MenuLabel& label, const KeyTable& table) {
     std::string text(label.label);
     text += kLabelSeparator;
-    if (const KeyBinding* binding = table.FirstBindingOf(label.command)) {
+    if (const KeyBinding* binding = table.FirstBindingOf(ToIndex(label.command))) {
         AppendBindingKeys(text, *binding);
     }
     if (text.size() > kMenuTextLimit) {

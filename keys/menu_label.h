@@ -16,7 +16,7 @@ namespace kestrel {
 // the key table.
 struct MenuLabel {
     std::string_view label; // item text before the keys, with its & mnemonic
-    std::int32_t command;   // command whose first binding's keys are shown
+    CommandId command;      // command whose first binding's keys are shown
     std::uint16_t menuId;   // command id of the menu item
 };
 

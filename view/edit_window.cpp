@@ -5,7 +5,7 @@
 
 #include "document/line_splitter.h"
 #include "shell/message_layout.h"
-#include "view/document_file.h"
+#include "platform/document_file.h"
 
 namespace kestrel {
 

@@ -1,21 +1,14 @@
 // The editor's text window: warnings, status panes and the named commands.
 #include "view/editor_view.h"
 
-#include <array>
-#include <vector>
+#include <optional>
 
-#include <commdlg.h>
-
-#include "dialogs/find_dialog.h"
-#include "dialogs/goto_line_dialog.h"
 #include "document/path_names.h"
-#include "framework/on_demand_calls.h"
-#include "framework/startup_clock.h"
+#include "platform/startup_clock.h"
 #include "framework/status_bar.h"
 #include "keys/command_table.h"
 #include "shell/message_layout.h"
 #include "shell/window_title.h"
-#include "view/document_file.h"
 
 namespace kestrel {
 
@@ -26,9 +19,6 @@ constexpr int kCaretPane = 2;
 constexpr char kModifiedText[] = "\tModified";
 constexpr char kReadOnlyText[] = "\tRead only";
 
-constexpr char kCannotWriteText[] = "Can't write file";
-constexpr char kReplaceQuestionText[] = " already exists.\nDo you want to replace it?";
-
 constexpr UINT_PTR kNoticeTimer = 2;
 constexpr COLORREF kNoticeText = RGB(0, 0, 0);
 constexpr COLORREF kNewFileBackground = RGB(0, 255, 0);
@@ -36,12 +26,6 @@ constexpr int kNoticeTicks = 3;
 constexpr UINT kNewFilePeriod = 400;
 constexpr COLORREF kPassedEndBackground = RGB(255, 0, 255);
 constexpr UINT kPassedEndPeriod = 160;
-// Label and pattern pairs, each ending in a NUL, the list ending in a second NUL.
-constexpr char kFileFilters[] = "Text files (*.TXT)\0*.txt\0"
-                                "C files (*.CPP, *.h, *.rc)\0*.cpp;*.h;*.rc\0"
-                                "ASM Source (*.asm)\0*.asm\0"
-                                "All files (*.*)\0*.*\0";
-
 } // namespace
 
 EditorView::EditorView(MessageWindow& messages, BusyWindow& busy)
@@ -80,141 +64,14 @@ void EditorView::UpdateStatePane() {
     }
 }
 
-void EditorView::RunCommand(std::int32_t command) {
-    if (!CommandTable::IsValid(command)) {
-        return;
+void EditorView::OnBindingFired(const KeyBinding& binding) {
+    if (const std::optional<CommandId> command = binding.Command()) {
+        runner_.Run(*command);
     }
-    switch (static_cast<CommandId>(command)) {
-    case CommandId::ArrowLeft:
-        cursor_.ArrowLeft();
-        break;
-    case CommandId::ArrowRight:
-        cursor_.ArrowRight();
-        break;
-    case CommandId::ArrowDown:
-        cursor_.ArrowDown();
-        break;
-    case CommandId::ArrowUp:
-        cursor_.ArrowUp();
-        break;
-    case CommandId::TopOfFile:
-        cursor_.TopOfFile();
-        break;
-    case CommandId::BottomOfFile:
-        cursor_.BottomOfFile();
-        break;
-    case CommandId::PageUp:
-        cursor_.PageUp();
-        break;
-    case CommandId::PageDown:
-        cursor_.PageDown();
-        break;
-    case CommandId::BeginningOfLine:
-        cursor_.BeginningOfLine();
-        break;
-    case CommandId::EndOfLine:
-        cursor_.EndOfLine();
-        break;
-    case CommandId::Backspace:
-        editing_.Backspace();
-        break;
-    case CommandId::DeleteLine:
-        editing_.DeleteLine();
-        break;
-    case CommandId::DeleteChar:
-        editing_.DeleteChar();
-        break;
-    case CommandId::OpenFile:
-        OpenCommand();
-        break;
-    case CommandId::NewFile:
-        NewFileCommand();
-        break;
-    case CommandId::SaveFile:
-        SaveCommand();
-        break;
-    case CommandId::SaveAs:
-        SaveAsCommand();
-        break;
-    case CommandId::ExitProgram:
-        ExitProgram();
-        break;
-    case CommandId::ToggleInsert:
-        editing_.ToggleInsert();
-        break;
-    case CommandId::ToggleWindowSize:
-        editing_.ToggleWindowSize();
-        break;
-    case CommandId::RestoreLine:
-        editing_.RestoreLine();
-        break;
-    case CommandId::GotoBlockBegin:
-        cursor_.GotoBlockBegin();
-        break;
-    case CommandId::GotoBlockEnd:
-        cursor_.GotoBlockEnd();
-        break;
-    case CommandId::MarkBegin:
-        block_.MarkBegin();
-        break;
-    case CommandId::MarkEnd:
-        block_.MarkEnd();
-        break;
-    case CommandId::HideBlock:
-        block_.HideBlock();
-        break;
-    case CommandId::DeleteBlock:
-        block_.DeleteBlock();
-        break;
-    case CommandId::Copy:
-        CopyCommand();
-        break;
-    case CommandId::Cut:
-        CutCommand();
-        break;
-    case CommandId::Paste:
-        PasteCommand();
-        break;
-    case CommandId::BlockRead:
-        BlockReadCommand();
-        break;
-    case CommandId::PrintBlock:
-        if (host_ != nullptr) {
-            host_->PrintCommand(false);
-        }
-        break;
-    case CommandId::BlockWrite:
-        BlockWriteCommand();
-        break;
-    case CommandId::InsertDate:
-        InsertDateCommand();
-        break;
-    case CommandId::GetSpecialChar:
-        GetSpecialCharCommand();
-        break;
-    case CommandId::WriteSpecialChar:
-        WriteSpecialCharCommand();
-        break;
-    case CommandId::FindText:
-        FindText();
-        break;
-    case CommandId::FindNext:
-        FindNext();
-        break;
-    case CommandId::GotoLine:
-        GotoLine();
-        break;
-    default:
-        // Find commands come with their own windows.
-        break;
-    }
-    UpdateStatePane();
 }
 
 void EditorView::OnChar(WPARAM w, LPARAM) {
-    editing_.SetAutoIndent(options_.indent);
-    editing_.HandleCharacter(static_cast<std::uint32_t>(w));
-    UpdateStatePane();
+    runner_.TypeCharacter(static_cast<std::uint32_t>(w), options_.indent);
 }
 
 void EditorView::Host::ScrollVertical(ScrollCode code) {
@@ -255,7 +112,7 @@ void EditorView::ApplySettings(const EditorSettings& settings) {
     SetTabSize(settings.tabSize);
     SetWheelLines(settings.wheelLines);
     SetBackupMode(static_cast<BackupMode>(settings.bakFile));
-    filterIndex_ = settings.filterIndex;
+    fileDialogs_.SetFilterIndex(settings.filterIndex);
 }
 
 void EditorView::CollectSettings(EditorSettings& settings) const {
@@ -273,7 +130,7 @@ void EditorView::CollectSettings(EditorSettings& settings) const {
     live.wheelLines = View().WheelLines();
     live.hideScroll = View().HorizontalBarHidden();
     live.bakFile = static_cast<std::int32_t>(GetBackupMode());
-    live.filterIndex = filterIndex_;
+    live.filterIndex = fileDialogs_.FilterIndex();
     settings = live;
 }
 
@@ -312,8 +169,8 @@ bool EditorView::OpenDocument() {
     if (!documentPath_.empty()) {
         // The folder is kept only when it fits the dialogs' path buffers.
         std::string_view folder = DirectoryPart(documentPath_);
-        if (folder.size() < kDialogPathSize) {
-            initialDirectory_ = std::string(folder);
+        if (folder.size() < FileDialogs::kPathSize) {
+            fileDialogs_.SetInitialDirectory(std::string(folder));
         }
         busy_.Show(Handle(), "Loading...", false);
         StartupMark("loading notice shown");
@@ -348,68 +205,21 @@ void EditorView::NewFileCommand() {
     OpenDocument();
 }
 
-OPENFILENAMEA EditorView::FileDialog(char* path, std::size_t size) const {
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Handle();
-    dialog.lpstrFilter = kFileFilters;
-    dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = static_cast<DWORD>(size);
-    dialog.lpstrInitialDir = initialDirectory_.empty() ? nullptr : initialDirectory_.c_str();
-    return dialog;
-}
-
 void EditorView::OpenCommand() {
-    char path[kDialogPathSize] = "";
-    documentPath_.copy(path, std::size(path) - 1);
-    OPENFILENAMEA dialog = FileDialog(path, std::size(path));
-    dialog.Flags = Store().Flags().readOnly ? OFN_READONLY : 0;
     if (host_ != nullptr && !host_->CanClose()) {
         return;
     }
-    if (!ShowOpenFileDialog(&dialog)) {
+    const std::optional<FileDialogs::OpenChoice> choice =
+        fileDialogs_.AskOpenPath(documentPath_, true, Store().Flags().readOnly);
+    if (!choice) {
         return;
     }
-    bool readOnlyChecked = (dialog.Flags & OFN_READONLY) != 0;
-    if (static_cast<int>(dialog.nFilterIndex) != filterIndex_ || readOnlyChecked) {
-        filterIndex_ = static_cast<int>(dialog.nFilterIndex);
-        Store().Flags().readOnly = readOnlyChecked;
-        if (host_ != nullptr) {
-            host_->SetSettingsChanged();
-        }
+    if (choice->typeChanged || choice->readOnlyTicked) {
+        Store().Flags().readOnly = choice->readOnlyTicked;
+        SetSettingsChanged();
     }
-    documentPath_ = path;
+    documentPath_ = choice->path;
     OpenDocument();
-}
-
-std::string EditorView::AskSavePath(const std::string& start) {
-    char path[kDialogPathSize] = "";
-    start.copy(path, std::size(path) - 1);
-    OPENFILENAMEA dialog = FileDialog(path, std::size(path));
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST |
-                   OFN_NOREADONLYRETURN;
-    if (!ShowSaveFileDialog(&dialog)) {
-        return std::string();
-    }
-    std::string chosen = path;
-    ApplyDefaultExtension(chosen);
-    if (chosen.size() >= kDialogPathSize) {
-        ShowMessage(kCannotWriteText, chosen);
-        return std::string();
-    }
-    // The dialog asked about the name as typed; a name that ".txt" completed is asked about here,
-    // so no file is ever replaced without a question.
-    if (chosen != path && FileExists(chosen)) {
-        const std::string question = chosen + kReplaceQuestionText;
-        const std::string caption(kProductName);
-        if (messages_.Show(Handle(), question.c_str(), caption.c_str(),
-                           kStyleYesNo | kStyleIconExclamation, nullptr, kMessageTextColour,
-                           kMessageBackColour, kMessageShadowColour) != kResultYes) {
-            return std::string();
-        }
-    }
-    return chosen;
 }
 
 bool EditorView::SaveUnder(const std::string& path) {
@@ -425,7 +235,7 @@ void EditorView::SaveCommand() {
         return;
     }
     bool named = !documentPath_.empty();
-    std::string path = named ? documentPath_ : AskSavePath();
+    std::string path = named ? documentPath_ : fileDialogs_.AskSavePath(std::string());
     if (path.empty()) {
         saveResult_ = false;
         return;
@@ -445,7 +255,7 @@ void EditorView::SaveCommand() {
 
 void EditorView::SaveAsCommand() {
     saveResult_ = false;
-    std::string path = AskSavePath();
+    std::string path = fileDialogs_.AskSavePath(std::string());
     if (path.empty()) {
         return;
     }
@@ -460,26 +270,46 @@ void EditorView::SaveAsCommand() {
     UpdateStatePane();
 }
 
-void EditorView::FindText() {
-    FindDialog dialog(find_);
-    if (dialog.Run(Handle())) {
-        find_.FindNext();
-    }
-}
-
-void EditorView::FindNext() { find_.FindNext(); }
-
-void EditorView::GotoLine() {
-    GotoLineDialog dialog(find_);
-    dialog.Run(Handle(), Store().LineCount());
-}
-
 bool EditorView::OpenRecentCommand(const std::string& path) {
     if (host_ != nullptr && !host_->CanClose()) {
         return true;
     }
     documentPath_ = path;
     return OpenDocument();
+}
+
+void EditorView::SetSettingsChanged() {
+    if (host_ != nullptr) {
+        host_->SetSettingsChanged();
+    }
+}
+
+void EditorView::BeforeSave() { stamps_.UpdateHeaderStamp(); }
+
+void EditorView::Commands::BlockRead() {
+    if (view_.blockFiles_.Read()) {
+        view_.SetSettingsChanged();
+    }
+}
+
+void EditorView::Commands::BlockWrite() {
+    if (view_.blockFiles_.Write(view_.documentPath_)) {
+        // The document's own file now holds only the block: the document is no longer on
+        // disk, so closing must offer to save it.
+        view_.Store().OnLineChanged();
+    }
+}
+
+void EditorView::Commands::PrintBlock() {
+    if (view_.host_ != nullptr) {
+        view_.host_->PrintCommand(false);
+    }
+}
+
+void EditorView::Commands::GetSpecialChar() {
+    if (view_.stamps_.GetSpecialChar()) {
+        view_.SetSettingsChanged();
+    }
 }
 
 void EditorView::ExitProgram() {

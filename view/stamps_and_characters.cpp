@@ -1,6 +1,7 @@
-// The date stamp commands and the special character commands of the editor view.
-#include "view/editor_view.h"
+// The date stamp commands and the special character commands.
+#include "view/stamps_and_characters.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -21,43 +22,42 @@ std::string StampOfNow(bool iso) {
 
 } // namespace
 
-void EditorView::InsertDateCommand() {
-    if (!Store().Flags().readOnly) {
-        block_.InsertText(StampOfNow(options_.isoDate));
+void StampsAndCharacters::InsertDate() {
+    if (!window_.Store().Flags().readOnly) {
+        runner_.Block().InsertText(StampOfNow(options_.isoDate));
     }
 }
 
-void EditorView::BeforeSave() {
+void StampsAndCharacters::UpdateHeaderStamp() {
     if (!options_.update) {
         return;
     }
     // The save has just stored the caret line, so every line is in its record.
+    LineStore& store = window_.Store();
     const std::string stamp = StampOfNow(options_.isoDate);
-    for (std::int32_t line = 0; line < std::min(Store().LineCount(), 3); ++line) {
+    for (std::int32_t line = 0; line < std::min(store.LineCount(), 3); ++line) {
         const std::optional<std::string> refreshed =
-            RefreshHeaderStamp(Store().LineView(line), stamp, Store().LineLength() - 1);
+            RefreshHeaderStamp(store.LineView(line), stamp, store.LineLength() - 1);
         if (refreshed) {
-            Store().SetLineText(line, *refreshed);
-            Repaint();
+            store.SetLineText(line, *refreshed);
+            window_.Repaint();
             return;
         }
     }
 }
 
-void EditorView::GetSpecialCharCommand() {
-    CharacterChoiceDialog dialog(options_.specialChar, TextFont());
-    if (dialog.RunModal(Handle(), IDD_SPECIAL_CHAR) != IDOK) {
-        return;
+bool StampsAndCharacters::GetSpecialChar() {
+    CharacterChoiceDialog dialog(options_.specialChar, window_.TextFont());
+    if (dialog.RunModal(window_.Handle(), IDD_SPECIAL_CHAR) != IDOK) {
+        return false;
     }
     options_.specialChar = dialog.Chosen();
-    if (host_ != nullptr) {
-        host_->SetSettingsChanged();
-    }
+    return true;
 }
 
-void EditorView::WriteSpecialCharCommand() {
+void StampsAndCharacters::WriteSpecialChar() {
     if (options_.specialChar > 0 && options_.specialChar <= 255) {
-        editing_.TypeChar(static_cast<char>(options_.specialChar));
+        runner_.Editing().TypeChar(static_cast<char>(options_.specialChar));
     }
 }
 

@@ -347,7 +347,7 @@ void TextWindow::HandleKeyDown(WPARAM w) {
     }
     KeyLookup lookup = KeySequence::Shared().Press(*key, keys_, keyCount_);
     if (lookup.outcome == KeyOutcome::Fired) {
-        RunCommand(lookup.command);
+        OnBindingFired(keys_[lookup.row]);
     }
 }
 
@@ -391,8 +391,8 @@ void TextWindow::PlaceCaret() {
     SetCaretPos(caret.x, caret.y);
 }
 
-void TextWindow::RunCommand(std::int32_t command) {
-    ScrollCode code = BuiltInScrollCode(command);
+void TextWindow::OnBindingFired(const KeyBinding& binding) {
+    const ScrollCode code = BuiltInScrollCode(binding.command);
     SendMessageA(Handle(), WM_VSCROLL, static_cast<WPARAM>(code), 0);
 }
 

@@ -58,8 +58,9 @@ public:
     virtual int StoreCurrentLine();
     // Moves the system caret to the caret cell.
     virtual void PlaceCaret();
-    // Runs the command a key binding names. The built-in table's commands are scroll steps.
-    virtual void RunCommand(std::int32_t command);
+    // A key binding of the window's table fired. A bare text window's own table names scroll
+    // steps, which this runs; a window that hands it another table runs that table's commands.
+    virtual void OnBindingFired(const KeyBinding& binding);
 
     // Renders the visible page off screen and copies it to the window in one go.
     void Repaint();

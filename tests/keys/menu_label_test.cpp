@@ -51,9 +51,9 @@ TEST(MenuLabel, TableHasTwentyDistinctItemsOfValidCommands) {
     std::set<std::uint16_t> ids;
     std::set<std::int32_t> commands;
     for (const MenuLabel& label : MenuLabels()) {
-        EXPECT_TRUE(CommandTable::IsValid(label.command));
+        EXPECT_TRUE(CommandTable::IsValid(ToIndex(label.command)));
         ids.insert(label.menuId);
-        commands.insert(label.command);
+        commands.insert(ToIndex(label.command));
     }
     EXPECT_EQ(ids.size(), kMenuLabelCount);
     EXPECT_EQ(commands.size(), kMenuLabelCount);

@@ -1,6 +1,6 @@
 // In-process tests of loading and saving real files under Wine: backups in every mode, a write
 // that fails half-way, a target another program holds open, and files that are not there.
-#include "view/document_file.h"
+#include "platform/document_file.h"
 
 #include <gtest/gtest.h>
 

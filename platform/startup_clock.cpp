@@ -1,5 +1,5 @@
 // The start-up marks: a fixed table filled in order and written once.
-#include "framework/startup_clock.h"
+#include "platform/startup_clock.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

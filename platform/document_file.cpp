@@ -1,13 +1,14 @@
 // File reading and writing for the document, with the backup dance that protects the old file.
-#include "view/document_file.h"
+#include "platform/document_file.h"
 
 #include <algorithm>
 #include <new>
 
 #include "document/line_splitter.h"
+#include "document/line_store_sink.h"
 #include "document/line_writer.h"
 #include "framework/handles.h"
-#include "framework/startup_clock.h"
+#include "platform/startup_clock.h"
 
 namespace kestrel {
 
@@ -22,18 +23,6 @@ constexpr std::size_t kPresizeBytes = 4 * 1024 * 1024;
 // Such files are read this much at a time, and each piece's line feeds are counted while it is
 // still in the processor's cache: one pass over memory instead of two.
 constexpr DWORD kCountedReadBytes = 1024 * 1024;
-
-// Hands each split line to the store; a refused line (no room to grow) ends the split.
-class StoreSink : public LineSink {
-public:
-    explicit StoreSink(LineStore& store) : store_(store) {}
-    bool AddLine(const char* text, std::int32_t length) override {
-        return store_.AppendLine(text, length);
-    }
-
-private:
-    LineStore& store_;
-};
 
 // The document's lines as the writer reads them, in place.
 class StoreLines : public LineTextSource {
@@ -231,7 +220,7 @@ LoadOutcome LoadFileIntoStore(const std::string& path, LineStore& store, std::in
             static_cast<std::int32_t>(std::min<std::size_t>(lineFeeds + 1, INT32_MAX - 1)));
     }
     StartupMark("line-end style, line table sized");
-    StoreSink sink(store);
+    LineStoreSink sink(store);
     SplitResult split =
         SplitBuffer(buffer.Data(), buffer.Length(), store.LineLength(), tabSize, sink);
     if (!split.complete) {

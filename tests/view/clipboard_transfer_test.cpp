@@ -70,7 +70,7 @@ protected:
         }
         return text;
     }
-    void Run(CommandId command) { view_.RunCommand(static_cast<std::int32_t>(command)); }
+    void Run(CommandId command) { view_.Runner().Run(command); }
     std::string Line(std::int32_t line) const { return std::string(view_.Store().LineView(line)); }
 
     HWND parent_ = nullptr;

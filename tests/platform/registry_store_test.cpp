@@ -1,6 +1,6 @@
 // The settings store against the real registry of the test prefix. Each test starts and ends
 // with the program key deleted, since the prefix is shared.
-#include "settings/registry_store.h"
+#include "platform/registry_store.h"
 
 #include <gtest/gtest.h>
 

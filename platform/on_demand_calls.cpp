@@ -1,5 +1,5 @@
 // Each function is looked up once; the library it lives in is never unloaded.
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 
 #include <shellapi.h>
 #include <shlwapi.h>

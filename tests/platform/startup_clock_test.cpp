@@ -1,6 +1,6 @@
 // The start-up log the opening benchmark reads: one "milliseconds phase" line a mark, in order,
 // written once, and nothing at all without the variable.
-#include "framework/startup_clock.h"
+#include "platform/startup_clock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The registry key owner and the moments the program reads and writes its Settings key.
-#include "settings/registry_store.h"
+#include "platform/registry_store.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "framework/on_demand_calls.h"
+#include "platform/on_demand_calls.h"
 #include "framework/win32.h"
 
 #include "settings/stored_key_table.h"
