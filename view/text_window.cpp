@@ -351,6 +351,14 @@ void TextWindow::HandleKeyDown(WPARAM w) {
     }
 }
 
+void TextWindow::OnLButtonDown(WPARAM, LPARAM l) {
+    mouse_.ButtonDown(GET_X_LPARAM(l), GET_Y_LPARAM(l));
+}
+
+void TextWindow::OnMouseMove(WPARAM, LPARAM l) { mouse_.Move(GET_X_LPARAM(l), GET_Y_LPARAM(l)); }
+void TextWindow::OnLButtonUp(WPARAM, LPARAM) { mouse_.EndDrag(); }
+void TextWindow::OnTimer(UINT_PTR timerId) { mouse_.Tick(timerId); }
+
 void TextWindow::OnKeyDown(WPARAM w, LPARAM) { HandleKeyDown(w); }
 void TextWindow::OnSysKeyDown(WPARAM w, LPARAM) { HandleKeyDown(w); }
 void TextWindow::OnKeyUp(WPARAM w, LPARAM) { modifiers_.KeyUp(static_cast<std::uint32_t>(w)); }
@@ -362,7 +370,7 @@ void TextWindow::OnKillFocus() { modifiers_.SaveAndClear(); }
 bool TextWindow::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
     if (message == WM_CAPTURECHANGED) {
         // Another window took the mouse mid-drag: the drag ends as if the button came up.
-        EndDrag();
+        mouse_.EndDrag();
         return true;
     }
     if (message == WM_DISPLAYCHANGE) {

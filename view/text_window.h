@@ -16,6 +16,7 @@
 #include "framework/window.h"
 #include "keys/key_binding.h"
 #include "keys/modifier_state.h"
+#include "view/mouse_selection.h"
 
 namespace kestrel {
 
@@ -134,13 +135,6 @@ private:
     };
 
     void HandleKeyDown(WPARAM w);
-    // A line's text as the window reads it.
-    std::string LineText(std::int32_t line) const;
-    // A drag's pointer at (x, y): caret, auto-scroll and block follow it.
-    void DragTo(int x, int y);
-    // The end of a drag by button-up or by a lost capture: timer 1 stops, the caret shows.
-    void EndDrag();
-    void StopAutoScroll();
     // Makes a new surface bitmap of the desktop's size and selects it; false keeps the old.
     bool MakeSurface();
     void DrawRows();
@@ -152,9 +146,7 @@ private:
     ModifierState modifiers_;
     const KeyBinding* keys_ = nullptr; // not owned
     std::size_t keyCount_ = 0;
-    bool dragging_ = false;    // a left-button drag holds the capture
-    TextPos anchor_{};         // where the drag started
-    int autoScroll_ = 0;       // +1 below the window, -1 above, 0 not scrolling (timer 1 off)
+    MouseSelection mouse_{*this};
 
     OwnedDc memoryDc_;        // off-screen surface
     BitmapObject bitmap_;     // the surface's bitmap, the size of the whole desktop
