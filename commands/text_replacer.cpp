@@ -30,6 +30,19 @@ bool TextReplacer::Fits(std::size_t lineLength) const {
            lineLength - matchLength + replacement_.size() <= static_cast<std::size_t>(limit_);
 }
 
+std::uint64_t TextReplacer::RoomFor(std::size_t lineLength) const {
+    // A made replacement leaves the line within the limit or no longer than it was, so the new
+    // text never needs more room than the larger of the two (nor more than every match grown).
+    const std::size_t matchLength = matcher_.Length();
+    if (replacement_.size() <= matchLength || limit_ <= 0) {
+        return lineLength;
+    }
+    const std::uint64_t grown =
+        static_cast<std::uint64_t>(lineLength) +
+        static_cast<std::uint64_t>(lineLength / matchLength) * (replacement_.size() - matchLength);
+    return std::max<std::uint64_t>(lineLength, std::min(grown, static_cast<std::uint64_t>(limit_)));
+}
+
 bool TextReplacer::ReplaceInLine(std::string_view text) {
     text_ = text;
     replaced_ = 0;
@@ -42,14 +55,7 @@ bool TextReplacer::ReplaceInLine(std::string_view text) {
     if (at == FindMatcher::kNotFound) {
         return true;
     }
-    // A made replacement leaves the line within the limit or no longer than it was, so the new
-    // text never needs more room than the larger of the two (nor more than every match grown).
-    std::uint64_t room = text.size();
-    if (replacement_.size() > matchLength && limit_ > 0) {
-        const std::uint64_t grown =
-            text.size() + (text.size() / matchLength) * (replacement_.size() - matchLength);
-        room = std::max(room, std::min(grown, static_cast<std::uint64_t>(limit_)));
-    }
+    const std::uint64_t room = RoomFor(text.size());
     if (room > SIZE_MAX || !Reserve(static_cast<std::size_t>(room))) {
         return false;
     }

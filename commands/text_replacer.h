@@ -64,9 +64,10 @@ public:
     // "Replace all": one pass over the document, in which only the lines whose text changes are
     // written, each once, through SetLineText. The caret line's unstored edits are stored first,
     // so they are searched too, and its buffer follows its new text; the caller then brings the
-    // caret back within its line and repaints. When memory runs out the store has said so and
-    // made the document read only, as for every edit. The caller refuses a read-only document
-    // before, as every editing command does.
+    // caret back within its line and repaints. When the document's storage runs out the store
+    // says so and makes the document read only, as for every edit; a line's working copy that
+    // cannot be had only sets `outOfMemory`. The caller refuses a read-only document before, as
+    // every editing command does.
     ReplaceAllResult ReplaceAll(LineStore& store);
 
     // The Replace button: replaces the match of `length` characters at `index` in `line` when
@@ -82,6 +83,8 @@ private:
     bool Reserve(std::size_t size);
     // True when the replacement of a match in a line now `lineLength` characters long is made.
     bool Fits(std::size_t lineLength) const;
+    // Bytes that a line of `lineLength` characters can need once its matches are replaced.
+    std::uint64_t RoomFor(std::size_t lineLength) const;
     // Stores the caret line's unstored edits; false when that ran out of memory.
     static bool StoreCaretLine(LineStore& store);
 
