@@ -40,7 +40,7 @@ struct ReplaceAtResult {
 // inserted text, so a replacement that holds the search text is never searched again and
 // overlapping matches give way to the one on their left. A replacement that would make its line
 // longer than `limit` characters (a tab counts one) is not made, never cut: the match is kept,
-// counted as skipped, and the search goes on after it, where a later replacement may still fit.
+// counted as skipped, and the search goes on after it, so the line's later matches are counted.
 // A replacement no longer than its match never grows the line, so it is always made, even in a
 // line already longer than the limit. Every byte that is not part of a replaced match (tabs,
 // NUL bytes and bytes above 127 included) is kept exactly. An empty search text matches nothing.
