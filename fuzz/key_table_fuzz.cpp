@@ -65,7 +65,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (keyCnt == 0 || keyCnt > kestrel::KeyTable::kMaxBindings) {
         Check(loaded.isDefault && table == kestrel::KeyTable::Defaults());
     } else {
-        Check(!loaded.isDefault && table.Count() == keyCnt);
+        // The stored rows, then at most one keyless row for each command added since.
+        Check(!loaded.isDefault && table.Count() >= keyCnt &&
+              table.Count() - keyCnt <= static_cast<std::size_t>(
+                                            kestrel::CommandTable::kCount -
+                                            kestrel::CommandTable::kFirstAddedCommand));
+        for (std::int32_t command = kestrel::CommandTable::kFirstAddedCommand;
+             command < kestrel::CommandTable::kCount; ++command) {
+            Check(table.FirstBindingOf(command) != nullptr ||
+                  table.Count() == kestrel::KeyTable::kMaxBindings);
+        }
     }
 
     for (const kestrel::KeyBinding& binding : table) {

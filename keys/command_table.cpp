@@ -45,6 +45,8 @@ constexpr std::array<Command, CommandTable::kCount> kCommands = {{
     {CommandId::BlockWrite, "Block write"},
     {CommandId::DeleteBlock, "Delete block"},
     {CommandId::PrintBlock, "Print block"},
+    {CommandId::Undo, "Undo"},
+    {CommandId::Redo, "Redo"},
 }};
 
 // The enum and the table must agree entry by entry, or a stored index would run the wrong command.
@@ -57,7 +59,8 @@ constexpr bool IdsMatchPositions() {
     return true;
 }
 static_assert(IdsMatchPositions(), "command ids must equal their table positions");
-static_assert(ToIndex(CommandId::PrintBlock) + 1 == CommandTable::kCount);
+static_assert(ToIndex(CommandId::Redo) + 1 == CommandTable::kCount);
+static_assert(ToIndex(CommandId::PrintBlock) + 1 == CommandTable::kFirstAddedCommand);
 
 } // namespace
 

@@ -1,5 +1,6 @@
-// The 39 named commands that keys can be bound to. A command's index is what bindings and the
-// stored key table record, so the order of the table is a storage format and never changes.
+// The named commands that keys can be bound to: the 39 of the first version, then those added
+// since (Undo, Redo). A command's index is what bindings and the stored key table record, so
+// the order of the table is a storage format: it never changes, and new commands go at its end.
 #pragma once
 
 #include <array>
@@ -50,6 +51,8 @@ enum class CommandId : std::int32_t {
     BlockWrite,
     DeleteBlock,
     PrintBlock,
+    Undo,
+    Redo,
 };
 
 // One entry of the table: the command and the name the key recorder lists it under.
@@ -61,9 +64,12 @@ struct Command {
 // The fixed command table. All of it is constant data; an object of this class only names it.
 class CommandTable {
 public:
-    static constexpr std::int32_t kCount = 39;
+    static constexpr std::int32_t kCount = 41;
+    // Commands from this index on were added after key tables were first stored: a stored table
+    // may lack them.
+    static constexpr std::int32_t kFirstAddedCommand = 39;
 
-    // True when `index` names a command (0 to 38). Anything else, such as an index read from a
+    // True when `index` names a command (0 to kCount - 1). Anything else, such as an index read from a
     // damaged stored table, must never reach a command operation.
     static constexpr bool IsValid(std::int32_t index) { return index >= 0 && index < kCount; }
     // The command a stored index names: the one place an index becomes a CommandId.

@@ -13,7 +13,7 @@ namespace kestrel {
 // whose command index names no command (only a damaged stored table holds one) is never bound
 // and never fires; a binding whose key1 is 0 never fires either.
 struct KeyBinding {
-    std::int32_t command = 0; // index into CommandTable, 0 to 38 when valid
+    std::int32_t command = 0; // index into CommandTable, valid below CommandTable::kCount
     KeyCode key1;             // first keystroke; 0 for a binding with no keys
     KeyCode key2;             // second keystroke, 0 for a one-key binding
     KeyCode key3;             // third keystroke, 0 for fewer than three keys

@@ -19,7 +19,7 @@ enum class KeyOutcome {
 
 struct KeyLookup {
     KeyOutcome outcome = KeyOutcome::Dropped;
-    std::int32_t command = -1; // command index 0 to 38 when Fired, -1 otherwise
+    std::int32_t command = -1; // a valid command index when Fired, -1 otherwise
     std::size_t row = 0;       // row of the binding that fired
 };
 

@@ -58,6 +58,9 @@ constexpr std::array<KeyBinding, KeyTable::kDefaultCount> kDefaults = {{
     Bind(CommandId::BlockWrite, kCtrlK, 0x50057),
     Bind(CommandId::DeleteBlock, kCtrlK, 0x50059),
     Bind(CommandId::PrintBlock, kCtrlK, 0x50050),
+    Bind(CommandId::Undo, 0x5005A),   // Ctrl+Z
+    Bind(CommandId::Undo, 0x90008),   // Alt+Backspace
+    Bind(CommandId::Redo, 0x7005A),   // Ctrl+Shift+Z
 }};
 
 } // namespace
@@ -144,6 +147,18 @@ bool KeyTable::RemoveBinding(std::size_t row) {
     }
     bindings_.erase(bindings_.begin() + static_cast<std::ptrdiff_t>(row));
     return true;
+}
+
+bool KeyTable::AddMissingCommands() {
+    bool added = false;
+    for (std::int32_t command = CommandTable::kFirstAddedCommand; command < CommandTable::kCount;
+         ++command) {
+        if (FirstBindingOf(command) == nullptr && bindings_.size() < kMaxBindings) {
+            bindings_.push_back(KeyBinding{command, KeyCode(), KeyCode(), KeyCode()});
+            added = true;
+        }
+    }
+    return added;
 }
 
 } // namespace kestrel

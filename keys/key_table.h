@@ -1,4 +1,4 @@
-// The user-editable table of key bindings, its 41 defaults, and the edits the key recorder makes.
+// The user-editable table of key bindings, its defaults, and the edits the key recorder makes.
 #pragma once
 
 #include <array>
@@ -15,7 +15,9 @@ namespace kestrel {
 // rows and a row may have no keys.
 class KeyTable {
 public:
-    static constexpr std::size_t kDefaultCount = 41;
+    // The first version's 41 defaults, then those of the commands added since (Undo on Ctrl+Z and
+    // Alt+Backspace, Redo on Ctrl+Shift+Z), so the first 41 rows keep their places.
+    static constexpr std::size_t kDefaultCount = 44;
 
     // The table never grows past this many rows, so that every table that can be stored can
     // also be read back (a stored count above it is treated as damage). Real tables hold a few
@@ -56,6 +58,11 @@ public:
     // "Delete": removes row `row` unless it is the only row of its command (every command keeps
     // one row; the recorder beeps on false). A row naming no command can always be removed.
     bool RemoveBinding(std::size_t row);
+
+    // A table stored before some commands existed gets one keyless row for each command added
+    // since that it does not name, at its end: the key recorder lists them so the user can bind
+    // them, and nothing is bound that the user did not bind. False when nothing was missing.
+    bool AddMissingCommands();
 
     friend bool operator==(const KeyTable& a, const KeyTable& b) {
         return a.bindings_ == b.bindings_;

@@ -80,7 +80,9 @@ LoadedKeyTable LoadKeyTable(std::uint32_t keyCnt, const std::uint8_t* data, std:
     for (std::size_t row = 0; row < count && row < supplied; ++row) {
         bindings[row] = DecodeRecord(data + row * kStoredBindingSize);
     }
-    return LoadedKeyTable{KeyTable(std::move(bindings)), false};
+    KeyTable table(std::move(bindings));
+    table.AddMissingCommands();
+    return LoadedKeyTable{std::move(table), false};
 }
 
 StoredKeyTable StoreKeyTable(const KeyTable& table, bool restored) {

@@ -20,7 +20,7 @@ constexpr std::size_t kStoredBindingSize = 40;
 using StoredBinding = std::array<std::uint8_t, kStoredBindingSize>;
 
 StoredBinding EncodeBinding(const KeyBinding& binding);
-// The command index is taken as stored; an index outside 0..38 leaves the binding inert.
+// The command index is taken as stored; an index that names no command leaves the binding inert.
 KeyBinding DecodeBinding(const StoredBinding& record);
 
 // KeyTable's value: Count() records in table order.
@@ -33,11 +33,12 @@ struct LoadedKeyTable {
 
 // Builds the table from KeyCnt and the bytes of the KeyTable value (`data` may be null when
 // the value is absent; only `size` bytes are ever read):
-// - KeyCnt 0: the 41 defaults, whatever the value holds;
+// - KeyCnt 0: the defaults, whatever the value holds;
 // - KeyCnt above KeyTable::kMaxBindings (a damaged count, or one whose byte size would
 //   overflow): the defaults as well;
-// - otherwise exactly KeyCnt rows, decoded from the whole records the value supplies; rows it
-//   does not supply, or supplies only in part, are zero (command 0, no keys: never fire).
+// - otherwise KeyCnt rows, decoded from the whole records the value supplies; rows it does not
+//   supply, or supplies only in part, are zero (command 0, no keys: never fire). A table stored
+//   before some commands existed gets a keyless row for each of them at its end.
 // Bytes beyond KeyCnt records are ignored.
 LoadedKeyTable LoadKeyTable(std::uint32_t keyCnt, const std::uint8_t* data, std::size_t size);
 

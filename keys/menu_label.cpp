@@ -29,6 +29,8 @@ constexpr std::array<MenuLabel, kMenuLabelCount> kMenuLabels = {{
     {"Find &next", CommandId::FindNext, IDM_FIND_NEXT},
     {"&Goto line #...", CommandId::GotoLine, IDM_GOTO_LINE},
     {"&Toggle window size", CommandId::ToggleWindowSize, IDM_TOGGLE_WINDOW_SIZE},
+    {"&Undo", CommandId::Undo, IDM_UNDO},
+    {"R&edo", CommandId::Redo, IDM_REDO},
 }};
 
 // Between a label and its keys; the tab right-aligns the keys in the menu.

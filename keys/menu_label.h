@@ -1,4 +1,4 @@
-// The 20 menu items whose texts show the keys bound to their commands.
+// The menu items whose texts show the keys bound to their commands.
 #pragma once
 
 #include <array>
@@ -20,7 +20,7 @@ struct MenuLabel {
     std::uint16_t menuId;   // command id of the menu item
 };
 
-constexpr std::size_t kMenuLabelCount = 20;
+constexpr std::size_t kMenuLabelCount = 22;
 
 // A menu item text holds at most this many characters.
 constexpr std::size_t kMenuTextLimit = 99;

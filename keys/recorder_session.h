@@ -47,7 +47,7 @@ public:
     RecorderEdit Add(int selection);
     // "Delete": removes the selected row unless it is its command's only one.
     RecorderEdit Delete(int selection);
-    // "Restore to default" answered Yes: the 41 defaults replace the working table, whatever its
+    // "Restore to default" answered Yes: the defaults replace the working table, whatever its
     // size. False (and nothing changes) when the memory for them cannot be had.
     bool RestoreDefaults();
 

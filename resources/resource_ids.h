@@ -60,6 +60,8 @@
 #define IDM_KEYS 40039
 #define IDM_SELECTED_COLOURS 40040
 #define IDM_CHECK_UPDATES 40041
+#define IDM_UNDO 40043
+#define IDM_REDO 40044
 
 // Option dialogs.
 #define IDD_FILE_INFO 103

@@ -8,7 +8,7 @@
 
 namespace kestrel {
 
-// KeyCnt (absent: 0) and, when it is nonzero, the records of KeyTable. KeyCnt 0 gives the 41
+// KeyCnt (absent: 0) and, when it is nonzero, the records of KeyTable. KeyCnt 0 gives the
 // defaults with `isDefault` set, whatever KeyTable holds; a count too large to be a real table
 // gives the defaults too. Rows the value does not supply are zero and never fire.
 LoadedKeyTable ReadKeyTable(const SettingsSource& source);

@@ -26,6 +26,8 @@ constexpr std::array<MenuRoute, kMenuRouteCount> kRoutes = {{
     Frame(IDM_PRINT, FrameAction::PrintDocument),
     Run(IDM_PRINT_BLOCK, CommandId::PrintBlock),
     Frame(IDM_EXIT, FrameAction::Exit),
+    Run(IDM_UNDO, CommandId::Undo),
+    Run(IDM_REDO, CommandId::Redo),
     Run(IDM_CUT, CommandId::Cut),
     Run(IDM_COPY, CommandId::Copy),
     Run(IDM_PASTE, CommandId::Paste),

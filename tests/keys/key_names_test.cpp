@@ -86,6 +86,9 @@ const char* const kDefaultKeyTexts[KeyTable::kDefaultCount] = {
     "Ctrl+K  Ctrl+W  ",
     "Ctrl+K  Ctrl+Y  ",
     "Ctrl+K  Ctrl+P  ",
+    "Ctrl+Z    ",
+    "Alt+Backspace    ",
+    "Shift+Ctrl+Z    ",
 };
 
 class DefaultKeyTextTest : public ::testing::TestWithParam<std::size_t> {};

@@ -154,7 +154,7 @@ TEST_F(KeySequenceTest, EmptyTableEndsASequenceStartedWithAnotherTable) {
 }
 
 TEST_F(KeySequenceTest, RowsNamingNoCommandTakePartInNothing) {
-    table_ = KeyTable({KeyBinding{39, Ctrl('C'), KeyCode(), KeyCode()},
+    table_ = KeyTable({KeyBinding{CommandTable::kCount, Ctrl('C'), KeyCode(), KeyCode()},
                        KeyBinding{-1, Ctrl('K'), Ctrl('B'), KeyCode()},
                        Row(CommandId::Copy, Ctrl('C'))});
     ExpectFired(Press(Ctrl('C')), CommandId::Copy);

@@ -19,6 +19,18 @@ LoadedKeyTable Load(std::uint32_t keyCnt, const std::vector<std::uint8_t>& bytes
     return LoadKeyTable(keyCnt, bytes.data(), bytes.size());
 }
 
+// Commands added since the first stored tables: a table without them gets a keyless row each.
+constexpr std::size_t kAddedRows = CommandTable::kCount - CommandTable::kFirstAddedCommand;
+
+// The rows from `from` on are the keyless rows of the added commands, in table order.
+void ExpectAddedRows(const KeyTable& table, std::size_t from) {
+    ASSERT_EQ(table.Count(), from + kAddedRows);
+    for (std::size_t i = 0; i < kAddedRows; ++i) {
+        const std::int32_t command = CommandTable::kFirstAddedCommand + static_cast<std::int32_t>(i);
+        EXPECT_EQ(table.At(from + i), (KeyBinding{command, KeyCode(), KeyCode(), KeyCode()}));
+    }
+}
+
 TEST(KeyTableStore, RecordIsLittleEndianWithZeroedReservedBytes) {
     StoredBinding record = EncodeBinding(
         KeyBinding{30, KeyCode(0x0005004B), KeyCode(0x00050042), KeyCode(0x12345678)});
@@ -60,7 +72,7 @@ TEST(KeyTableStore, CountZeroUsesDefaultsAndIgnoresLeftoverValue) {
 TEST(KeyTableStore, ShortValueLeavesMissingRowsZeroAndInert) {
     std::vector<std::uint8_t> bytes = Record(21, 0x10070);
     LoadedKeyTable loaded = Load(3, bytes);
-    ASSERT_EQ(loaded.table.Count(), 3u);
+    ExpectAddedRows(loaded.table, 3);
     EXPECT_EQ(loaded.table.At(0), (KeyBinding{21, KeyCode(0x10070), KeyCode(), KeyCode()}));
     for (std::size_t row = 1; row < 3; ++row) {
         EXPECT_EQ(loaded.table.At(row), KeyBinding{});
@@ -73,7 +85,7 @@ TEST(KeyTableStore, PartialRecordIsNotTaken) {
     std::vector<std::uint8_t> second = Record(22, 0x10071);
     bytes.insert(bytes.end(), second.begin(), second.begin() + 30);
     LoadedKeyTable loaded = Load(2, bytes);
-    ASSERT_EQ(loaded.table.Count(), 2u);
+    ExpectAddedRows(loaded.table, 2);
     EXPECT_EQ(loaded.table.At(0).command, 21);
     EXPECT_EQ(loaded.table.At(1), KeyBinding{});
 }
@@ -81,10 +93,10 @@ TEST(KeyTableStore, PartialRecordIsNotTaken) {
 TEST(KeyTableStore, EmptyOrAbsentValueWithCountGivesZeroRows) {
     // A null value is never read, whatever size comes with it.
     for (const LoadedKeyTable& loaded : {LoadKeyTable(4, nullptr, 400), Load(4, {})}) {
-        ASSERT_EQ(loaded.table.Count(), 4u);
+        ExpectAddedRows(loaded.table, 4);
         EXPECT_FALSE(loaded.isDefault);
-        for (const KeyBinding& binding : loaded.table) {
-            EXPECT_EQ(binding, KeyBinding{});
+        for (std::size_t row = 0; row < 4; ++row) {
+            EXPECT_EQ(loaded.table.At(row), KeyBinding{});
         }
     }
 }
@@ -95,7 +107,7 @@ TEST(KeyTableStore, LongValueIsReadOnlyForItsCount) {
     bytes.insert(bytes.end(), extra.begin(), extra.end());
     bytes.insert(bytes.end(), 7, 0xFF);
     LoadedKeyTable loaded = Load(1, bytes);
-    ASSERT_EQ(loaded.table.Count(), 1u);
+    ExpectAddedRows(loaded.table, 1);
     EXPECT_EQ(loaded.table.At(0).command, 21);
 }
 
@@ -112,15 +124,35 @@ TEST(KeyTableStore, OversizedCountFallsBackToDefaults) {
 }
 
 TEST(KeyTableStore, OutOfRangeCommandIsKeptButInert) {
-    std::vector<std::uint8_t> bytes = Record(39, 0x50043);
+    std::vector<std::uint8_t> bytes = Record(CommandTable::kCount, 0x50043);
     std::vector<std::uint8_t> negative = Record(-7, 0x50056);
     bytes.insert(bytes.end(), negative.begin(), negative.end());
     LoadedKeyTable loaded = Load(2, bytes);
-    ASSERT_EQ(loaded.table.Count(), 2u);
+    ExpectAddedRows(loaded.table, 2);
     EXPECT_FALSE(loaded.table.At(0).IsBound());
     EXPECT_FALSE(loaded.table.At(1).IsBound());
-    // Kept as stored, so storing the table again does not change the user's value.
-    EXPECT_EQ(EncodeKeyTable(loaded.table), bytes);
+    // Kept as stored, so storing the table again does not change the user's rows.
+    const std::vector<std::uint8_t> encoded = EncodeKeyTable(loaded.table);
+    EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.begin() + 80), bytes);
+}
+
+TEST(KeyTableStore, AnOldTableGetsKeylessRowsOnlyForTheCommandsItLacks) {
+    // The first version's 41 defaults, stored before Undo and Redo existed: they load as they
+    // were, with one keyless row each for Undo and Redo, and nothing else bound.
+    const KeyTable defaults = KeyTable::Defaults();
+    std::vector<std::uint8_t> old = EncodeKeyTable(defaults);
+    old.resize(CommandTable::kFirstAddedCommand == 39 ? 41 * kStoredBindingSize : 0);
+    LoadedKeyTable loaded = Load(41, old);
+    ExpectAddedRows(loaded.table, 41);
+    for (std::size_t row = 0; row < 41; ++row) {
+        EXPECT_EQ(loaded.table.At(row), defaults.At(row)) << row;
+    }
+    // A table that already names a newer command keeps that row and gains only the others.
+    std::vector<std::uint8_t> bytes = Record(ToIndex(CommandId::Redo), 0x10070);
+    LoadedKeyTable withRedo = Load(1, bytes);
+    ASSERT_EQ(withRedo.table.Count(), 2u);
+    EXPECT_EQ(withRedo.table.At(1), (KeyBinding{ToIndex(CommandId::Undo), KeyCode(), KeyCode(),
+                                                KeyCode()}));
 }
 
 TEST(KeyTableStore, StoreWritesCountAndRecords) {

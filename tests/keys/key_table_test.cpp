@@ -13,10 +13,11 @@ TEST(KeyTable, DefaultsGiveEveryCommandARow) {
     ASSERT_EQ(table.Count(), KeyTable::kDefaultCount);
     EXPECT_TRUE(table.IsDefault());
     for (std::int32_t command = 0; command < CommandTable::kCount; ++command) {
-        std::size_t expected =
-            command == ToIndex(CommandId::TopOfFile) || command == ToIndex(CommandId::BottomOfFile)
-                ? 2
-                : 1;
+        std::size_t expected = command == ToIndex(CommandId::TopOfFile) ||
+                                       command == ToIndex(CommandId::BottomOfFile) ||
+                                       command == ToIndex(CommandId::Undo)
+                                   ? 2
+                                   : 1;
         EXPECT_EQ(table.CountBindingsOf(command), expected) << CommandTable::Name(command);
     }
 }
@@ -29,6 +30,10 @@ TEST(KeyTable, DefaultRowsHoldTheirKeys) {
     EXPECT_EQ(table.At(19), (KeyBinding{17, KeyCode(0x90058), KeyCode(), KeyCode()}));
     EXPECT_EQ(table.At(33), (KeyBinding{31, KeyCode(0x5004B), KeyCode(0x5004B), KeyCode()}));
     EXPECT_EQ(table.At(40), (KeyBinding{38, KeyCode(0x5004B), KeyCode(0x50050), KeyCode()}));
+    // The commands added later come after the first 41 rows, which keep their places.
+    EXPECT_EQ(table.At(41), (KeyBinding{39, KeyCode(0x5005A), KeyCode(), KeyCode()}));
+    EXPECT_EQ(table.At(42), (KeyBinding{39, KeyCode(0x90008), KeyCode(), KeyCode()}));
+    EXPECT_EQ(table.At(43), (KeyBinding{40, KeyCode(0x7005A), KeyCode(), KeyCode()}));
     for (const KeyBinding& binding : table) {
         EXPECT_TRUE(binding.key3.IsNone());
     }
@@ -37,7 +42,7 @@ TEST(KeyTable, DefaultRowsHoldTheirKeys) {
 TEST(KeyTable, FirstBindingOfFindsEarliestRow) {
     const KeyTable table = KeyTable::Defaults();
     EXPECT_EQ(table.FirstBindingOf(ToIndex(CommandId::TopOfFile)), &table.At(4));
-    EXPECT_EQ(table.FirstBindingOf(39), nullptr);
+    EXPECT_EQ(table.FirstBindingOf(CommandTable::kCount), nullptr);
     EXPECT_EQ(KeyTable().FirstBindingOf(0), nullptr);
 }
 

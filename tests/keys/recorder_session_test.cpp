@@ -25,7 +25,9 @@ TEST(RecorderSession, TitleSaysWhenTheDefaultsAreShown) {
     session.Begin(KeyTable::Defaults(), true);
     EXPECT_EQ(session.Title(), "Keys - Default");
     EXPECT_EQ(session.RowText(32), "Mark begin\tCtrl+K  Ctrl+B  ");
-    EXPECT_EQ(session.RowText(41), "");
+    EXPECT_EQ(session.RowText(41), "Undo\tCtrl+Z    ");
+    EXPECT_EQ(session.RowText(43), "Redo\tShift+Ctrl+Z    ");
+    EXPECT_EQ(session.RowText(KeyTable::kDefaultCount), "");
     session.Begin(KeyTable({KeyBinding{}}), false);
     EXPECT_EQ(session.Title(), "Keys");
 }
@@ -39,7 +41,8 @@ TEST(RecorderSession, EditsActOnlyOnARealSelection) {
     const std::vector<Case> cases = {
         {kNoSelection, RecorderEdit::Ignored, RecorderEdit::Ignored},
         {-7, RecorderEdit::Ignored, RecorderEdit::Ignored},
-        {41, RecorderEdit::Ignored, RecorderEdit::Ignored},
+        {static_cast<int>(KeyTable::kDefaultCount), RecorderEdit::Ignored,
+         RecorderEdit::Ignored},
         {1000, RecorderEdit::Ignored, RecorderEdit::Ignored},
         {kTopOfFileRow, RecorderEdit::Changed, RecorderEdit::Changed},
         {kDeleteLineRow, RecorderEdit::Changed, RecorderEdit::Refused},
@@ -47,10 +50,12 @@ TEST(RecorderSession, EditsActOnlyOnARealSelection) {
     for (const Case& c : cases) {
         RecorderSession added = OpenedOnDefaults();
         EXPECT_EQ(added.Add(c.selection), c.add) << c.selection;
-        EXPECT_EQ(added.Count(), c.add == RecorderEdit::Changed ? 42u : 41u) << c.selection;
+        EXPECT_EQ(added.Count(), KeyTable::kDefaultCount + (c.add == RecorderEdit::Changed))
+            << c.selection;
         RecorderSession removed = OpenedOnDefaults();
         EXPECT_EQ(removed.Delete(c.selection), c.remove) << c.selection;
-        EXPECT_EQ(removed.Count(), c.remove == RecorderEdit::Changed ? 40u : 41u) << c.selection;
+        EXPECT_EQ(removed.Count(), KeyTable::kDefaultCount - (c.remove == RecorderEdit::Changed))
+            << c.selection;
         if (c.remove != RecorderEdit::Changed) {
             EXPECT_TRUE(removed.Table().IsDefault()) << c.selection;
         }
@@ -119,7 +124,7 @@ TEST(RecorderSession, RecordsOneToThreeKeys) {
 TEST(RecorderSession, StartWithoutSelectionChangesNothing) {
     RecorderSession session = OpenedOnDefaults();
     EXPECT_FALSE(session.StartRecording(kNoSelection));
-    EXPECT_FALSE(session.StartRecording(41));
+    EXPECT_FALSE(session.StartRecording(static_cast<int>(KeyTable::kDefaultCount)));
     EXPECT_FALSE(session.IsRecording());
     EXPECT_EQ(session.KeyDown('Q'), RecordStep::Ignored);
     EXPECT_TRUE(session.Table().IsDefault());
@@ -153,7 +158,7 @@ TEST(RecorderSession, AcceptedTableIsHandedOverOnce) {
     session.Accept();
     std::optional<AcceptedKeyTable> accepted = session.TakeAccepted();
     ASSERT_TRUE(accepted.has_value());
-    EXPECT_EQ(accepted->table.Count(), 40u);
+    EXPECT_EQ(accepted->table.Count(), KeyTable::kDefaultCount - 1);
     EXPECT_FALSE(accepted->restored);
     EXPECT_FALSE(session.TakeAccepted().has_value());
 

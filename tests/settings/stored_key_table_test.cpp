@@ -32,11 +32,15 @@ protected:
     MemorySettings store_;
 };
 
+// A stored table gets a keyless row for each command added since the first version that it
+// lacks (Undo and Redo here), after the rows it stored.
+constexpr std::size_t kAddedRows = CommandTable::kCount - CommandTable::kFirstAddedCommand;
+
 TEST_F(StoredKeyTableTest, NothingStoredGivesTheDefaults) {
     LoadedKeyTable loaded = ReadKeyTable(store_);
     EXPECT_TRUE(loaded.isDefault);
     EXPECT_EQ(loaded.table, KeyTable::Defaults());
-    EXPECT_EQ(loaded.table.Count(), 41u);
+    EXPECT_EQ(loaded.table.Count(), KeyTable::kDefaultCount);
 }
 
 TEST_F(StoredKeyTableTest, CountZeroIgnoresALeftoverTable) {
@@ -52,7 +56,7 @@ TEST_F(StoredKeyTableTest, RowsTheValueDoesNotSupplyAreZeroAndInert) {
     store_.SetBytes(setting::kKeyTable, Records({kMarkBeginOnF9}));
     LoadedKeyTable loaded = ReadKeyTable(store_);
     EXPECT_FALSE(loaded.isDefault);
-    ASSERT_EQ(loaded.table.Count(), 3u);
+    ASSERT_EQ(loaded.table.Count(), 3u + kAddedRows);
     EXPECT_EQ(loaded.table.At(0), kMarkBeginOnF9);
     for (std::size_t row : {1u, 2u}) {
         EXPECT_EQ(loaded.table.At(row), KeyBinding{}) << row;
@@ -63,7 +67,7 @@ TEST_F(StoredKeyTableTest, RowsTheValueDoesNotSupplyAreZeroAndInert) {
 TEST_F(StoredKeyTableTest, CountWithoutATableGivesOnlyInertRows) {
     store_.SetNumber(setting::kKeyCnt, 2);
     LoadedKeyTable loaded = ReadKeyTable(store_);
-    ASSERT_EQ(loaded.table.Count(), 2u);
+    ASSERT_EQ(loaded.table.Count(), 2u + kAddedRows);
     EXPECT_EQ(loaded.table.At(0), KeyBinding{});
     EXPECT_EQ(loaded.table.At(1), KeyBinding{});
 }
@@ -72,7 +76,7 @@ TEST_F(StoredKeyTableTest, AValueLongerThanItsCountIsNeverReadIn) {
     store_.SetNumber(setting::kKeyCnt, 1);
     store_.SetBytes(setting::kKeyTable, Records({kPasteOnCtrlQ, kMarkBeginOnF9}));
     LoadedKeyTable loaded = ReadKeyTable(store_);
-    ASSERT_EQ(loaded.table.Count(), 1u);
+    ASSERT_EQ(loaded.table.Count(), 1u + kAddedRows);
     EXPECT_EQ(loaded.table.At(0), KeyBinding{}) << "read as absent: an inert row";
     EXPECT_EQ(store_.LargestReadLimit(setting::kKeyTable), kStoredBindingSize);
 }
@@ -98,20 +102,22 @@ TEST_F(StoredKeyTableTest, CountThatDoesNotFitItsReadIsTakenAsZero) {
 
 TEST_F(StoredKeyTableTest, CommandIndexOutsideTheTableIsNeverBound) {
     store_.SetNumber(setting::kKeyCnt, 2);
-    store_.SetBytes(setting::kKeyTable, Records({Bind(39, 0x10070), Bind(-1, 0x10071)}));
+    store_.SetBytes(setting::kKeyTable,
+                    Records({Bind(CommandTable::kCount, 0x10070), Bind(-1, 0x10071)}));
     LoadedKeyTable loaded = ReadKeyTable(store_);
-    ASSERT_EQ(loaded.table.Count(), 2u);
+    ASSERT_EQ(loaded.table.Count(), 2u + kAddedRows);
     EXPECT_FALSE(loaded.table.At(0).IsBound());
     EXPECT_FALSE(loaded.table.At(1).IsBound());
 }
 
 TEST_F(StoredKeyTableTest, StoredTableReadsBackRowForRow) {
-    KeyTable table({kPasteOnCtrlQ, kMarkBeginOnF9, Bind(ToIndex(CommandId::Cut), 0)});
+    KeyTable table({kPasteOnCtrlQ, kMarkBeginOnF9, Bind(ToIndex(CommandId::Cut), 0),
+                    Bind(ToIndex(CommandId::Undo), 0), Bind(ToIndex(CommandId::Redo), 0)});
     WriteKeyTable(store_, table, false);
     EXPECT_EQ(store_.Find(setting::kKeyCnt)->kind, ValueKind::Number);
-    EXPECT_EQ(store_.Find(setting::kKeyCnt)->bytes, MemorySettings::NumberBytes(3));
+    EXPECT_EQ(store_.Find(setting::kKeyCnt)->bytes, MemorySettings::NumberBytes(5));
     EXPECT_EQ(store_.Find(setting::kKeyTable)->kind, ValueKind::Binary);
-    EXPECT_EQ(store_.Find(setting::kKeyTable)->bytes.size(), 3 * kStoredBindingSize);
+    EXPECT_EQ(store_.Find(setting::kKeyTable)->bytes.size(), 5 * kStoredBindingSize);
 
     LoadedKeyTable loaded = ReadKeyTable(store_);
     EXPECT_FALSE(loaded.isDefault);

@@ -30,6 +30,8 @@ const std::map<std::uint32_t, Expected> kRoutes = {
     {IDM_SAVE, {CommandId::SaveFile, kRuns}},
     {IDM_SAVE_AS, {CommandId::SaveAs, kRuns}},
     {IDM_EXIT, {std::nullopt, FrameAction::Exit}},
+    {IDM_UNDO, {CommandId::Undo, kRuns}},
+    {IDM_REDO, {CommandId::Redo, kRuns}},
     {IDM_CUT, {CommandId::Cut, kRuns}},
     {IDM_COPY, {CommandId::Copy, kRuns}},
     {IDM_PASTE, {CommandId::Paste, kRuns}},
