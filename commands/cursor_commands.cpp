@@ -207,6 +207,14 @@ void CursorCommands::GotoBlockEnd() {
 }
 
 void CursorCommands::GoToPosition(std::int32_t line, std::int32_t index) {
+    MoveCaretTo(line, index, false);
+}
+
+void CursorCommands::GoToColumn(std::int32_t line, std::int32_t column) {
+    MoveCaretTo(line, column, true);
+}
+
+void CursorCommands::MoveCaretTo(std::int32_t line, std::int32_t where, bool isColumn) {
     TextViewState& view = context_.View();
     EditorHost& host = context_.Host();
     if (line < 0 || line >= context_.LineCount()) {
@@ -222,7 +230,8 @@ void CursorCommands::GoToPosition(std::int32_t line, std::int32_t index) {
     context_.LoadCurrentLine();
 
     // An index beyond the end of the line gives the line's width: the caret goes to its end.
-    const std::int32_t column = IndexToColumn(index, context_.CaretText(), view.TabSize());
+    const std::int32_t column =
+        isColumn ? std::max(where, 0) : IndexToColumn(where, context_.CaretText(), view.TabSize());
     view.SetHorizontalOffset(PagedStart(column, oldOffset, view.PageColumns()));
     view.SetCaretColumn(column - view.HorizontalOffset());
 

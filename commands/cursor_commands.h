@@ -42,8 +42,12 @@ public:
     // line), moving the window by whole pages and whole window widths until both show. A line
     // outside the document is ignored.
     void GoToPosition(std::int32_t line, std::int32_t index);
+    // The same for a document column of the line, which may lie beyond its end.
+    void GoToColumn(std::int32_t line, std::int32_t column);
 
 private:
+    void MoveCaretTo(std::int32_t line, std::int32_t where, bool isColumn);
+
     EditorContext& context_;
 };
 

@@ -342,10 +342,14 @@ void TextWindow::ScrollToBottom() { SendMessageA(Handle(), WM_VSCROLL, SB_BOTTOM
 
 void TextWindow::HandleKeyDown(WPARAM w) {
     std::optional<KeyCode> key = modifiers_.KeyDown(static_cast<std::uint32_t>(w) & 0xFFFF);
+    sysCharTaken_ = false;
     if (!key) {
         return;
     }
     KeyLookup lookup = KeySequence::Shared().Press(*key, keys_, keyCount_);
+    // A key with Alt that a binding took must not also reach the menu as a mnemonic (or beep
+    // when no item has it): its system character is swallowed.
+    sysCharTaken_ = key->Alt() && lookup.outcome != KeyOutcome::Dropped;
     if (lookup.outcome == KeyOutcome::Fired) {
         OnBindingFired(keys_[lookup.row]);
     }
@@ -375,6 +379,10 @@ bool TextWindow::OnOtherMessage(UINT message, WPARAM w, LPARAM l) {
     }
     if (message == WM_DISPLAYCHANGE) {
         OnDisplayChange();
+        return true;
+    }
+    if (message == WM_SYSCHAR && sysCharTaken_) {
+        sysCharTaken_ = false;
         return true;
     }
     if (message == WM_SETCURSOR && LOWORD(l) == HTCLIENT) {

@@ -147,6 +147,7 @@ private:
     const KeyBinding* keys_ = nullptr; // not owned
     std::size_t keyCount_ = 0;
     MouseSelection mouse_{*this};
+    bool sysCharTaken_ = false; // the last key-down with Alt went to a binding
 
     OwnedDc memoryDc_;        // off-screen surface
     BitmapObject bitmap_;     // the surface's bitmap, the size of the whole desktop
