@@ -193,29 +193,18 @@ bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
     }
     LineRecord& record = lines_[line];
     const std::int32_t length = static_cast<std::int32_t>(text.size());
-    if (recorder_ != nullptr) {
-        LineRecord next{nullptr, 0};
-        if (!TextRecord(record, text, next)) {
-            return false;
-        }
-        ReplaceRecord(line, next);
-    } else {
-        if (length > record.length) {
-            char* storage = arena_.ArenaAlloc(text.size());
-            if (storage == nullptr) {
-                if (listener_ != nullptr) {
-                    listener_->ShowMessage(kOutOfMemoryText, "");
-                }
-                flags_.readOnly = true;
-                return false;
-            }
-            record.text = storage;
-        }
+    if (recorder_ == nullptr && length <= record.length) {
         if (length > 0) {
             // The text may be a later part of the same line, moved to its start.
             std::memmove(record.text, text.data(), text.size());
         }
         record.length = length;
+    } else {
+        LineRecord next{nullptr, 0};
+        if (!TextRecord(record, text, next)) {
+            return false;
+        }
+        ReplaceRecord(line, next);
     }
     if (IsCaretLine(line)) {
         LoadCurrentLine();

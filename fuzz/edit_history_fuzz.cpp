@@ -33,34 +33,18 @@ void* SometimesRealloc(void* block, std::size_t size) {
     return failPeriod != 0 && ++allocations % failPeriod == 0 ? nullptr : std::realloc(block, size);
 }
 
-// Passes reports on to the history and counts them, so the model knows when a step was kept
-// and when the history gave up.
-class Tee : public kestrel::LineChangeRecorder {
-public:
-    explicit Tee(EditHistory& history) : history_(history) {}
-    void BeforeReplace(const LineRecord* old, std::int32_t first, std::int32_t oldCount,
-                       std::int32_t newCount) override {
-        ++reports;
-        history_.BeforeReplace(old, first, oldCount, newCount);
-        lost = history_.TakeUnavailableNotice() || lost;
-    }
-    int reports = 0;
-    bool lost = false; // a change of the open step could not be recorded
-
-private:
-    EditHistory& history_;
-};
-
-class Session {
+// The store reports to the session, which counts the reports (so the model knows when a step
+// was kept, and when the history gave up) and passes them on to the history.
+class Session : public kestrel::LineChangeRecorder {
 public:
     Session(const Lines& lines, std::size_t bound, bool exact)
-        : history_(bound), tee_(history_), exact_(exact), lines_(lines), states_{lines} {
+        : history_(bound), exact_(exact), lines_(lines), states_{lines} {
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             text += (i > 0 ? "\n" : "") + lines[i];
         }
         Check(kestrel::LoadText(store_, text));
-        store_.SetRecorder(&tee_);
+        store_.SetRecorder(this);
         history_.SetReallocator(SometimesRealloc);
         restore_ = lines_[0];
     }
@@ -119,16 +103,23 @@ public:
             // Saved inside a step that has changed lines: the state after it, as long as the
             // step changes nothing more.
             history_.MarkSavePoint();
-            savedInStep_ = depth_ > 0 ? tee_.reports : 0;
+            savedInStep_ = depth_ > 0 ? reports_ : 0;
             saved_ = pos_ + (savedInStep_ > 0 ? 1 : 0);
             savedKept_ = true;
-            savedAfterLoss_ = tee_.lost;
+            savedAfterLoss_ = lost_;
             break;
         default:
             MoveCaret(line);
             break;
         }
         CheckState();
+    }
+
+    void BeforeReplace(const LineRecord* old, std::int32_t first, std::int32_t oldCount,
+                       std::int32_t newCount) override {
+        ++reports_;
+        history_.BeforeReplace(old, first, oldCount, newCount);
+        lost_ = history_.TakeUnavailableNotice() || lost_;
     }
 
     // Closes what is open, then undoes everything and redoes everything.
@@ -185,20 +176,20 @@ private:
     // history ran out of memory (a save after that holds while nothing changed after it).
     void Settle() {
         Check(!history_.TakeUnavailableNotice());
-        if (tee_.lost) {
+        if (lost_) {
             states_.assign(1, lines_);
             pos_ = 0;
             saved_ = 0;
-            savedKept_ = savedAfterLoss_ && tee_.reports == savedInStep_;
-        } else if (tee_.reports > 0) {
+            savedKept_ = savedAfterLoss_ && reports_ == savedInStep_;
+        } else if (reports_ > 0) {
             states_.resize(pos_ + 1);
             savedKept_ =
-                savedKept_ && (savedInStep_ > 0 ? tee_.reports == savedInStep_ : saved_ <= pos_);
+                savedKept_ && (savedInStep_ > 0 ? reports_ == savedInStep_ : saved_ <= pos_);
             states_.push_back(lines_);
             ++pos_;
         }
-        tee_.reports = 0;
-        tee_.lost = false;
+        reports_ = 0;
+        lost_ = false;
         savedInStep_ = 0;
         savedAfterLoss_ = false;
     }
@@ -309,7 +300,6 @@ private:
 
     kestrel::LineStore store_;
     EditHistory history_;
-    Tee tee_;
     const bool exact_; // the bound never drops a step, so undo reaches every snapshot
 
     Lines lines_;               // the plain model: every line as it should be stored
@@ -322,6 +312,8 @@ private:
     std::string restore_; // what Restore line gives back
     std::int32_t caret_ = 0;
     std::int32_t depth_ = 0;
+    int reports_ = 0;   // changes reported since the last step closed
+    bool lost_ = false; // one of them could not be recorded
 };
 
 } // namespace

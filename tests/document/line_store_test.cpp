@@ -32,26 +32,7 @@ protected:
     void SetUp() override { store_.SetListener(&listener_); }
 
     // Loads `text` as a file whose lines end in LF, the way the loader fills the store.
-    void Load(const std::string& text) {
-        ASSERT_TRUE(store_.BeginLoad());
-        FileBuffer& file = store_.GetFileBuffer();
-        ASSERT_TRUE(file.Reserve(text.size()));
-        std::memcpy(file.Data(), text.data(), text.size());
-        file.SetLength(text.size());
-        const char* line = file.Data();
-        const char* end = line + text.size();
-        for (const char* p = line;; ++p) {
-            if (p == end || *p == '\n') {
-                ASSERT_TRUE(store_.AppendLine(line, static_cast<std::int32_t>(p - line)));
-                if (p == end) {
-                    break;
-                }
-                line = p + 1;
-            }
-        }
-        store_.AdjustLineCount(0);
-        store_.LoadCurrentLine();
-    }
+    void Load(const std::string& text) { ASSERT_TRUE(LoadText(store_, text)); }
 
     // Moves the caret to `line`, replaces its text and stores it, as an edit and a move away do.
     void Edit(std::int32_t line, std::string_view text) {
