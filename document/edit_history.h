@@ -58,9 +58,10 @@ public:
     bool CanRedo() const;
     // Puts the records of the newest step back, its hunks in reverse order, and returns the
     // place before the step. Nothing changes, and the result is nullopt, when there is nothing
-    // to undo or the store's current-line buffer holds an unstored change (store it first;
-    // reload it afterwards). Undo and redo allocate nothing: each hunk has room for both its
-    // sides from the moment it is recorded, so they cannot fail for want of memory.
+    // to undo, the store's current-line buffer holds an unstored change (store it first; reload
+    // it afterwards) or the line table cannot grow to what the step needs. A step that does not
+    // fit the document at all (a load without Clear) drops the history. Undo and redo allocate
+    // nothing themselves: each hunk has room for both its sides from the moment it is recorded.
     std::optional<StepPlace> Undo(LineStore& store);
     // The mirror of Undo: applies the step undone last again and returns the place after it.
     std::optional<StepPlace> Redo(LineStore& store);
@@ -69,8 +70,9 @@ public:
     // The document as it is now is the saved one (after a load, New or a save).
     void MarkSavePoint();
     // True when undo and redo have brought the document back to the saved state. False for
-    // good once that state can no longer be reached: its steps were dropped, or a new step
-    // replaced the redo list it was in.
+    // good once that state can no longer be reached: its steps were dropped, a new step
+    // replaced the redo list it was in, the step open at the save changed more afterwards, or
+    // memory ran out.
     bool AtSavePoint() const;
     // Forgets every step and marks the save point; for a load or New.
     void Clear();
