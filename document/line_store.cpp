@@ -10,6 +10,47 @@
 
 namespace kestrel {
 
+namespace {
+
+std::string_view TextOf(const LineRecord& record) {
+    if (record.length <= 0) {
+        return {};
+    }
+    return {record.text, static_cast<std::size_t>(record.length)};
+}
+
+// A record for `text` that reuses `old`'s bytes, when they hold it: text lying within them (a
+// line cut down to its start or its end), or bytes equal to their start or end (Backspace at
+// the end of a line). Nothing is written, so `old` itself still reads as before.
+bool NarrowedRecord(const LineRecord& old, std::string_view text, LineRecord& result) {
+    if (text.empty()) {
+        result = LineRecord{old.text, 0};
+        return true;
+    }
+    if (old.length <= 0 || text.size() > static_cast<std::size_t>(old.length)) {
+        return false;
+    }
+    const std::int32_t length = static_cast<std::int32_t>(text.size());
+    const char* begin = old.text;
+    const char* end = begin + old.length;
+    std::less_equal<const char*> notAfter;
+    if (notAfter(begin, text.data()) && notAfter(text.data() + text.size(), end)) {
+        result = LineRecord{old.text + (text.data() - begin), length};
+        return true;
+    }
+    if (std::memcmp(begin, text.data(), text.size()) == 0) {
+        result = LineRecord{old.text, length};
+        return true;
+    }
+    if (std::memcmp(end - length, text.data(), text.size()) == 0) {
+        result = LineRecord{old.text + (old.length - length), length};
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 LineStore::LineStore() {
     currentLine_.Resize(kInitialLineLength);
 }
@@ -44,26 +85,43 @@ std::string_view LineStore::LineView(std::int32_t line) const {
     if (IsCaretLine(line)) {
         return currentLine_.View();
     }
-    if (!InDocument(line) || lines_[line].length <= 0) {
-        return {};
-    }
-    const LineRecord& record = lines_[line];
-    return {record.text, static_cast<std::size_t>(record.length)};
+    return InDocument(line) ? TextOf(lines_[line]) : std::string_view();
 }
 
 // ---- The caret line ---------------------------------------------------------------------------
 
 void LineStore::LoadCurrentLine() {
-    if (InDocument(caretLine_) && lines_[caretLine_].length > 0) {
-        const LineRecord& record = lines_[caretLine_];
-        currentLine_.Assign({record.text, static_cast<std::size_t>(record.length)});
-    } else {
-        currentLine_.Clear();
-    }
+    ReloadBuffer();
+    restoreRecord_ = Record(caretLine_);
+}
+
+void LineStore::ReloadBuffer() {
+    currentLine_.Assign(TextOf(Record(caretLine_)));
     flags_.currentLineChanged = false;
 }
 
 std::int32_t LineStore::StoreCurrentLine() {
+    // Only without a recorder may the old bytes be overwritten: a kept record may point to them.
+    const std::int32_t length = WriteCurrentLine(recorder_ == nullptr);
+    restoreRecord_ = Record(caretLine_);
+    return length;
+}
+
+void LineStore::CommitCurrentLine() {
+    // Never in place, with or without a recorder: Restore line's text must keep its bytes.
+    WriteCurrentLine(false);
+}
+
+std::string_view LineStore::RestoreText() const {
+    return TextOf(restoreRecord_);
+}
+
+void LineStore::RestoreCurrentLine() {
+    currentLine_.Assign(RestoreText());
+    flags_.currentLineChanged = currentLine_.View() != TextOf(Record(caretLine_));
+}
+
+std::int32_t LineStore::WriteCurrentLine(bool inPlace) {
     std::int32_t length = currentLine_.Length();
     if (!flags_.currentLineChanged) {
         return length;
@@ -73,34 +131,58 @@ std::int32_t LineStore::StoreCurrentLine() {
         return length;
     }
     LineRecord& record = lines_[caretLine_];
-    if (length == 0) {
-        // An empty line's text is never read: nothing to write, nothing to allocate.
-        record.length = 0;
-    } else if (record.length != 0 && record.length >= length) {
-        // The leftover tail of the old text is simply abandoned.
-        std::memcpy(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
+    if (inPlace && (length == 0 || (record.length != 0 && record.length >= length))) {
+        // An empty line's text is never read, and the leftover tail of a longer one is simply
+        // abandoned. An empty old line is not written in place: its pointer may sit on a line
+        // end inside the file buffer, with no room behind it.
+        if (length > 0) {
+            std::memcpy(record.text, currentLine_.Data(), static_cast<std::size_t>(length));
+        }
         record.length = length;
     } else {
-        // An empty line always gets new storage: its pointer may sit on a line end inside the
-        // file buffer, with no room behind it.
-        char* text = arena_.ArenaAlloc(static_cast<std::size_t>(length) + 1);
-        if (text != nullptr) {
-            std::memcpy(text, currentLine_.Data(), static_cast<std::size_t>(length) + 1);
-            record.text = text;
-            record.length = length;
+        LineRecord next{nullptr, 0};
+        if (TextRecord(record, currentLine_.View(), next)) {
+            ReplaceRecord(caretLine_, next);
         } else {
-            if (listener_ != nullptr) {
-                listener_->ShowMessage(kOutOfMemoryText, "");
-            }
-            flags_.readOnly = true;
             // The edit is lost; the buffer shows what is really stored, so that nothing on
             // screen suggests text that a save would not write.
-            LoadCurrentLine();
+            ReloadBuffer();
             length = currentLine_.Length();
         }
     }
     OnLineChanged();
     return length;
+}
+
+bool LineStore::TextRecord(const LineRecord& old, std::string_view text, LineRecord& result) {
+    if (NarrowedRecord(old, text, result)) {
+        return true;
+    }
+    char* storage = arena_.ArenaAlloc(text.size());
+    if (storage == nullptr) {
+        if (listener_ != nullptr) {
+            listener_->ShowMessage(kOutOfMemoryText, "");
+        }
+        flags_.readOnly = true;
+        return false;
+    }
+    std::memcpy(storage, text.data(), text.size());
+    result = LineRecord{storage, static_cast<std::int32_t>(text.size())};
+    return true;
+}
+
+void LineStore::ReplaceRecord(std::int32_t line, const LineRecord& next) {
+    LineRecord& record = lines_[line];
+    if (record.text != next.text || record.length != next.length) {
+        Report(line, 1, 1);
+        record = next;
+    }
+}
+
+void LineStore::Report(std::int32_t first, std::int32_t oldCount, std::int32_t newCount) const {
+    if (recorder_ != nullptr) {
+        recorder_->BeforeReplace(lines_.Elements() + first, first, oldCount, newCount);
+    }
 }
 
 bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
@@ -111,22 +193,19 @@ bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
     }
     LineRecord& record = lines_[line];
     const std::int32_t length = static_cast<std::int32_t>(text.size());
-    if (length > record.length) {
-        char* storage = arena_.ArenaAlloc(text.size());
-        if (storage == nullptr) {
-            if (listener_ != nullptr) {
-                listener_->ShowMessage(kOutOfMemoryText, "");
-            }
-            flags_.readOnly = true;
+    if (recorder_ == nullptr && length <= record.length) {
+        if (length > 0) {
+            // The text may be a later part of the same line, moved to its start.
+            std::memmove(record.text, text.data(), text.size());
+        }
+        record.length = length;
+    } else {
+        LineRecord next{nullptr, 0};
+        if (!TextRecord(record, text, next)) {
             return false;
         }
-        record.text = storage;
+        ReplaceRecord(line, next);
     }
-    if (length > 0) {
-        // The text may be a later part of the same line, moved to its start.
-        std::memmove(record.text, text.data(), text.size());
-    }
-    record.length = length;
     if (IsCaretLine(line)) {
         LoadCurrentLine();
     }
@@ -139,6 +218,9 @@ bool LineStore::AdoptLineTexts(std::int32_t first, const std::string_view* texts
     if (count < 0 || first < 0 || first > lineCount_ - count ||
         (caretLine_ >= first && caretLine_ < first + count)) {
         return false;
+    }
+    if (count > 0) {
+        Report(first, count, count);
     }
     for (std::int32_t i = 0; i < count; ++i) {
         const std::string_view text = texts[i];
@@ -161,6 +243,13 @@ void LineStore::ClearRecords(std::int32_t from, std::int32_t to) {
 }
 
 bool LineStore::ResetLines() {
+    if (lineCount_ > 0 && lines_.Elements() != nullptr) {
+        Report(0, lineCount_, 0);
+    }
+    return ClearTable();
+}
+
+bool LineStore::ClearTable() {
     caretLine_ = 0;
     if (lines_.Elements() != nullptr) {
         ClearRecords(0, lines_.Capacity());
@@ -168,13 +257,13 @@ bool LineStore::ResetLines() {
         lineCount_ = 0;
         return false;
     }
-    lineCount_ = 0;
-    AdjustLineCount(0);
+    SetLineCount(0);
     return true;
 }
 
 bool LineStore::NewDocument() {
-    if (!ResetLines()) {
+    restoreRecord_ = LineRecord{nullptr, 0};
+    if (!ClearTable()) {
         return false;
     }
     // Set directly: the listener has just heard of the reset and needs no second notice.
@@ -186,7 +275,17 @@ bool LineStore::NewDocument() {
 }
 
 void LineStore::AdjustLineCount(std::int32_t delta) {
-    lineCount_ += delta;
+    // Growth within the table takes in records that a deletion may have left behind: they are
+    // emptied, so that the lines read as empty and undoing and redoing the growth is exact.
+    if (delta > 0 && lines_.Elements() != nullptr && delta < lines_.Capacity() - lineCount_) {
+        Report(lineCount_, 0, delta);
+        ClearRecords(lineCount_, lineCount_ + delta);
+    }
+    SetLineCount(lineCount_ + delta);
+}
+
+void LineStore::SetLineCount(std::int32_t count) {
+    lineCount_ = count;
     if (listener_ != nullptr) {
         listener_->OnLineCountChanged(lineCount_);
     }
@@ -239,11 +338,12 @@ bool LineStore::InsertLines(std::int32_t index, std::int32_t n) {
             return false;
         }
     }
+    Report(index, 0, n);
     LineRecord* records = lines_.Elements();
     std::memmove(static_cast<void*>(records + index + n), records + index,
                  static_cast<std::size_t>(lineCount_ - index) * sizeof(LineRecord));
     ClearRecords(index, index + n);
-    AdjustLineCount(n);
+    SetLineCount(lineCount_ + n);
     return true;
 }
 
@@ -254,12 +354,42 @@ void LineStore::DeleteLines(std::int32_t index, std::int32_t n) {
     if (n > lineCount_ - index) {
         n = lineCount_ - index;
     }
+    Report(index, n, 0);
     LineRecord* records = lines_.Elements();
     // One move of the records behind; those left beyond the new count are never read (every
     // record a line count takes in again is written first), so a large delete costs no more.
     std::memmove(static_cast<void*>(records + index), records + index + n,
                  static_cast<std::size_t>(lineCount_ - index - n) * sizeof(LineRecord));
-    AdjustLineCount(-n);
+    SetLineCount(lineCount_ - n);
+}
+
+bool LineStore::ReplaceRecords(std::int32_t first, std::int32_t oldCount,
+                               const LineRecord* records, std::int32_t newCount) {
+    if (flags_.currentLineChanged || lines_.Elements() == nullptr || first < 0 || oldCount < 0 ||
+        newCount < 0 || first > lineCount_ || oldCount > lineCount_ - first ||
+        (newCount > 0 && records == nullptr) || newCount > INT32_MAX - (lineCount_ - oldCount)) {
+        return false;
+    }
+    const std::int32_t count = lineCount_ - oldCount + newCount;
+    while (count >= lines_.Capacity()) {
+        if (!GrowTable()) {
+            return false;
+        }
+    }
+    LineRecord* table = lines_.Elements();
+    if (oldCount != newCount) {
+        std::memmove(static_cast<void*>(table + first + newCount), table + first + oldCount,
+                     static_cast<std::size_t>(lineCount_ - first - oldCount) * sizeof(LineRecord));
+    }
+    if (newCount > 0) {
+        std::memcpy(static_cast<void*>(table + first), records,
+                    static_cast<std::size_t>(newCount) * sizeof(LineRecord));
+    }
+    if (count != lineCount_) {
+        SetLineCount(count);
+    }
+    OnLineChanged();
+    return true;
 }
 
 void LineStore::OnLineChanged() {
@@ -275,7 +405,8 @@ bool LineStore::BeginLoad() {
     arena_.ArenaFreeAll();
     flags_.modified = false;
     flags_.currentLineChanged = false;
-    return ResetLines();
+    restoreRecord_ = LineRecord{nullptr, 0};
+    return ClearTable();
 }
 
 bool LineStore::AppendLine(const char* text, std::int32_t length) {

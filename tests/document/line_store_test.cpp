@@ -1,5 +1,5 @@
 // Tests for LineStore: reading lines, writing the caret line back, table growth, whole-line
-// insertion and deletion, and the block test.
+// insertion and deletion, the block test, Restore line's text and replacing records.
 #include "document/line_store.h"
 
 #include <cstring>
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "document/document_listener.h"
+#include "tests/document/store_text.h"
 
 namespace kestrel {
 namespace {
@@ -31,26 +32,7 @@ protected:
     void SetUp() override { store_.SetListener(&listener_); }
 
     // Loads `text` as a file whose lines end in LF, the way the loader fills the store.
-    void Load(const std::string& text) {
-        ASSERT_TRUE(store_.BeginLoad());
-        FileBuffer& file = store_.GetFileBuffer();
-        ASSERT_TRUE(file.Reserve(text.size()));
-        std::memcpy(file.Data(), text.data(), text.size());
-        file.SetLength(text.size());
-        const char* line = file.Data();
-        const char* end = line + text.size();
-        for (const char* p = line;; ++p) {
-            if (p == end || *p == '\n') {
-                ASSERT_TRUE(store_.AppendLine(line, static_cast<std::int32_t>(p - line)));
-                if (p == end) {
-                    break;
-                }
-                line = p + 1;
-            }
-        }
-        store_.AdjustLineCount(0);
-        store_.LoadCurrentLine();
-    }
+    void Load(const std::string& text) { ASSERT_TRUE(LoadText(store_, text)); }
 
     // Moves the caret to `line`, replaces its text and stores it, as an edit and a move away do.
     void Edit(std::int32_t line, std::string_view text) {
@@ -296,6 +278,62 @@ INSTANTIATE_TEST_SUITE_P(
                       BlockCase{{1, 0}, {0, 2}, false}, BlockCase{{0, 4}, {1, 1}, false},
                       BlockCase{{0, 0}, {1, 2}, true}, BlockCase{{0, 0}, {1, 3}, false},
                       BlockCase{{0, 0}, {2, 0}, false}, BlockCase{{-1, 0}, {0, 1}, false}));
+
+// ---- Restore line and undo's primitive -----------------------------------------------------
+
+// Takes reports and keeps none: what matters is only that a recorder is attached.
+class NullRecorder : public LineChangeRecorder {
+public:
+    void BeforeReplace(const LineRecord*, std::int32_t, std::int32_t, std::int32_t) override {}
+};
+
+class LineStoreRestoreTest : public LineStoreTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LineStoreRestoreTest, RestoreTextMovesOnStoreAndLoadButNotOnCommit) {
+    NullRecorder recorder;
+    store_.SetRecorder(GetParam() ? &recorder : nullptr);
+    Load("one\ntwo");
+    Type(store_, 0, "ab", true); // shorter: even without a recorder never written in place
+    Type(store_, 0, "abcdef", true);
+    EXPECT_EQ(store_.RestoreText(), "one");
+    EXPECT_EQ(Text(0), "abcdef");
+    store_.RestoreCurrentLine();
+    EXPECT_EQ(std::string(store_.CurrentLine().View()), "one");
+    EXPECT_TRUE(store_.Flags().currentLineChanged);
+    EXPECT_EQ(store_.StoreCurrentLine(), 3);
+    EXPECT_EQ(StoredText(store_), "one\ntwo");
+    store_.RestoreCurrentLine();
+    EXPECT_FALSE(store_.Flags().currentLineChanged);
+    Type(store_, 0, "z");
+    EXPECT_EQ(store_.RestoreText(), "z");
+    Type(store_, 1, "TWO", true);
+    EXPECT_EQ(store_.RestoreText(), "two");
+    ASSERT_TRUE(store_.NewDocument());
+    EXPECT_EQ(store_.RestoreText(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutRecorder, LineStoreRestoreTest, ::testing::Bool());
+
+TEST_F(LineStoreTest, ReplaceRecordsMovesTheRestOnceAndRefusesBadRanges) {
+    Load(std::string(4997, '\n') + "last");
+    const std::vector<LineRecord> many(1200, store_.Record(4997));
+    ASSERT_TRUE(store_.ReplaceRecords(1, 2, many.data(), 1200));
+    EXPECT_EQ(store_.LineCount(), 6196);
+    EXPECT_EQ(listener_.counts.back(), 6196);
+    EXPECT_EQ(StoredLine(store_, 1200), "last");
+    EXPECT_EQ(StoredLine(store_, 1201), "");
+    EXPECT_EQ(StoredLine(store_, 6195), "last");
+    EXPECT_TRUE(store_.Flags().modified);
+    ASSERT_TRUE(store_.ReplaceRecords(0, 1198, nullptr, 0));
+    EXPECT_EQ(StoredLine(store_, 0), "last");
+    EXPECT_EQ(store_.LineCount(), 4998);
+    EXPECT_FALSE(store_.ReplaceRecords(4998, 1, many.data(), 1));
+    EXPECT_FALSE(store_.ReplaceRecords(-1, 0, many.data(), 1));
+    EXPECT_FALSE(store_.ReplaceRecords(0, 0, nullptr, 1));
+    store_.Flags().currentLineChanged = true; // an unstored caret line would go stale
+    EXPECT_FALSE(store_.ReplaceRecords(0, 1, many.data(), 1));
+    EXPECT_EQ(store_.LineCount(), 4998);
+}
 
 } // namespace
 } // namespace kestrel
