@@ -253,7 +253,9 @@ BlockCommands::InsertResult BlockCommands::InsertLinesOf(InsertionText& text,
     if (count > 0 && !store.InsertLines(caretLine + 1, count)) {
         return InsertResult::OutOfMemory;
     }
-    store.AdoptLineTexts(caretLine + 1, pieces.data() + (fits ? 1 : 0), adopted);
+    if (adopted > 0) {
+        store.AdoptLineTexts(caretLine + 1, pieces.data() + (fits ? 1 : 0), adopted);
+    }
     if (tailLine && !store.SetLineText(caretLine + 1 + adopted, tail)) {
         store.DeleteLines(caretLine + 1, count);
         return InsertResult::StoreFailed;

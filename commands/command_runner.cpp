@@ -1,19 +1,132 @@
 // The command switch: each CommandId to its operation.
 #include "commands/command_runner.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace kestrel {
 
+namespace {
+
+// Commands that look after the history themselves: the file commands (a load clears it, a save
+// marks where the document is on disk), and undo and redo.
+bool KeepsItsOwnHistory(CommandId command) {
+    switch (command) {
+    case CommandId::OpenFile:
+    case CommandId::NewFile:
+    case CommandId::SaveFile:
+    case CommandId::SaveAs:
+    case CommandId::ExitProgram:
+    case CommandId::Undo:
+    case CommandId::Redo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+StepPlace PlaceOf(const TextViewState& view) {
+    StepPlace place;
+    place.caretLine = view.CaretLine();
+    place.caretColumn = view.CaretDocumentColumn();
+    place.blockBegin = view.BlockBegin();
+    place.blockEnd = view.BlockEnd();
+    place.blockShown = view.BlockShown();
+    return place;
+}
+
 void CommandRunner::Run(CommandId command) {
-    if (!RunWindowFree(command)) {
-        RunThroughHost(command);
+    if (KeepsItsOwnHistory(command)) {
+        EndTyping();
+        if (!RunWindowFree(command)) {
+            RunThroughHost(command);
+        }
+    } else {
+        RunAsStep([this, command] {
+            if (!RunWindowFree(command)) {
+                RunThroughHost(command);
+            }
+        });
     }
     host_.CommandDone();
 }
 
 void CommandRunner::TypeCharacter(std::uint32_t code, bool autoIndent) {
     editing_.SetAutoIndent(autoIndent);
+    const bool typed = (code >= 32 && code <= 126) || code == '\t';
+    if (!typed) {
+        // Enter, or a control character that types nothing: never part of a typing run.
+        RunAsStep([this, code] { editing_.HandleCharacter(code); });
+        host_.CommandDone();
+        return;
+    }
+    const std::int32_t line = context_.View().CaretLine();
+    if (typing_ && typingLine_ != line) {
+        EndTyping();
+    }
+    if (!typing_) {
+        history_.BeginStep(PlaceOf(context_.View()));
+        typing_ = true;
+        typingLine_ = line;
+    }
     editing_.HandleCharacter(code);
     host_.CommandDone();
+}
+
+void CommandRunner::EndTyping() {
+    if (typing_) {
+        typing_ = false;
+        EndStep();
+    }
+}
+
+void CommandRunner::EndStep() {
+    context_.Store().CommitCurrentLine();
+    history_.EndStep(PlaceOf(context_.View()));
+    if (history_.TakeUnavailableNotice()) {
+        context_.Host().ShowMessage(kUndoUnavailableText, "");
+    }
+}
+
+void CommandRunner::Undo() {
+    if (context_.ReadOnly()) {
+        return;
+    }
+    // Nothing may stay unstored on the caret line: it would be lost under the records put back.
+    context_.Store().CommitCurrentLine();
+    if (const std::optional<StepPlace> place = history_.Undo(context_.Store())) {
+        ShowPlace(*place);
+    }
+}
+
+void CommandRunner::Redo() {
+    if (context_.ReadOnly()) {
+        return;
+    }
+    context_.Store().CommitCurrentLine();
+    if (const std::optional<StepPlace> place = history_.Redo(context_.Store())) {
+        ShowPlace(*place);
+    }
+}
+
+void CommandRunner::ShowPlace(const StepPlace& place) {
+    TextViewState& view = context_.View();
+    // Back at the state of the last load or save, the document is no longer modified.
+    context_.Store().Flags().modified = !history_.AtSavePoint();
+    const std::int32_t last = context_.LineCount() - 1;
+    if (view.CaretLine() > last) {
+        // The caret's line went with the step: it stands on the last line until it moves.
+        view.SetTopLine(std::min(view.TopLine(), last));
+        view.SetCaretRow(last - view.TopLine());
+    }
+    context_.LoadCurrentLine();
+    cursor_.GoToColumn(std::clamp(place.caretLine, 0, last), place.caretColumn);
+    view.SetBlock(place.blockBegin, place.blockEnd);
+    view.SetBlockShown(place.blockShown);
+    context_.Host().Repaint();
+    context_.Host().PlaceCaret();
 }
 
 bool CommandRunner::RunWindowFree(CommandId command) {
@@ -86,6 +199,12 @@ bool CommandRunner::RunWindowFree(CommandId command) {
         return true;
     case CommandId::FindNext:
         find_.FindNext();
+        return true;
+    case CommandId::Undo:
+        Undo();
+        return true;
+    case CommandId::Redo:
+        Redo();
         return true;
     default:
         return false;

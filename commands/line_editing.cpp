@@ -361,6 +361,13 @@ void LineEditing::DeleteLine() {
         store.DeleteLines(line, 1);
         context_.LoadCurrentLine();
     } else {
+        if (context_.CaretLength() == 0) {
+            // An empty last line: the caret goes to its start, and nothing is modified.
+            view.SetCaretColumn(0);
+            context_.Host().PlaceCaret();
+            context_.Host().Repaint();
+            return;
+        }
         // The last line is only emptied, so the document keeps at least one line.
         store.CurrentLine().Clear();
         store.Flags().currentLineChanged = true;
@@ -374,7 +381,7 @@ void LineEditing::DeleteLine() {
 // ---- The caret line and the window -----------------------------------------------------------
 
 void LineEditing::RestoreLine() {
-    context_.LoadCurrentLine();
+    context_.Store().RestoreCurrentLine();
     context_.Host().Repaint();
     context_.View().SetCaretColumn(0);
     context_.Host().PlaceCaret();

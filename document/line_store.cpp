@@ -131,6 +131,11 @@ std::int32_t LineStore::WriteCurrentLine(bool inPlace) {
         return length;
     }
     LineRecord& record = lines_[caretLine_];
+    if (currentLine_.View() == TextOf(record)) {
+        // Edits that came back to the stored text (a character overtyped with itself) change
+        // nothing: the document is not modified by them.
+        return length;
+    }
     if (inPlace && (length == 0 || (record.length != 0 && record.length >= length))) {
         // An empty line's text is never read, and the leftover tail of a longer one is simply
         // abandoned. An empty old line is not written in place: its pointer may sit on a line

@@ -1,7 +1,9 @@
 // Fuzz target for editing: any bytes loaded as lines, then any script of typing, overtyping,
-// Enter, Backspace joins, Delete char, Restore line and pasted text. The saved bytes must equal a
-// plain model of the same edits, so no byte of a line (a NUL, a high byte, a tab) is ever lost or
-// changed, and nothing typed on a line is lost when a paste goes below it.
+// Enter, Backspace joins, Delete char, Restore line, pasted text, Delete line and Delete block,
+// with Undo and Redo mixed in. After every edit the saved bytes must equal a plain model of the
+// same edits, so no byte of a line (a NUL, a high byte, a tab) is ever lost or changed; undoing
+// everything must give the loaded bytes back and redoing everything the final ones.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -65,14 +67,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     kestrel::EditScript script(size > scriptBytes ? lines : std::vector<std::string>{},
                                lineLength);
+    const std::string loaded = script.Expected();
     for (std::size_t e = 0; e < edits; ++e) {
         const std::uint8_t* p = data + 1 + 4 * e;
         const std::int32_t line = p[1] % script.LineCount();
-        const EditOp op = static_cast<EditOp>(p[0] % 7);
-        const Edit edit{op, line, p[2] % (script.LineSize(line) + 4), static_cast<char>(p[3]),
-                        op == EditOp::Paste ? PastedText(p[3], e) : std::string()};
-        script.Apply(edit);
+        const EditOp op = static_cast<EditOp>(p[0] % 11);
+        const std::int32_t endLine = std::min(line + p[3] % 3, script.LineCount() - 1);
+        const Edit edit{op,
+                        line,
+                        p[2] % (script.LineSize(line) + 4),
+                        static_cast<char>(p[3]),
+                        op == EditOp::Paste ? PastedText(p[3], e) : std::string(),
+                        endLine,
+                        (p[3] / 3) % (script.LineSize(endLine) + 1)};
+        // A save stores the caret line, which ends a step; saving after every edit would hide
+        // how steps are grouped, so a byte of the script says when to save.
+        if (script.Apply(edit) && (p[1] & 0x80) != 0) {
+            Check(script.Saved() == script.Expected());
+        }
     }
-    Check(script.Saved() == script.Expected());
+    // From the newest state (everything undone in the script redone again) back to the loaded
+    // bytes, which are the saved state again, and forwards to the newest once more.
+    script.RedoAll();
+    const std::string newest = script.Saved();
+    Check(newest == script.Expected());
+    script.UndoAll();
+    Check(!script.ProgramCanUndo());
+    Check(script.Saved() == loaded);
+    Check(!script.Modified());
+    script.RedoAll();
+    Check(!script.ProgramCanRedo());
+    Check(script.Saved() == newest);
     return 0;
 }

@@ -1,15 +1,30 @@
 // The editable text window: the line store behind the view, the caret line and the caret.
 #include "view/edit_window.h"
 
+#include <algorithm>
 #include <string>
 
+#include "commands/command_runner.h"
 #include "document/line_splitter.h"
 #include "shell/message_layout.h"
 #include "platform/document_file.h"
 
 namespace kestrel {
 
-EditWindow::EditWindow() { store_.SetListener(this); }
+EditWindow::EditWindow() {
+    store_.SetListener(this);
+    store_.SetRecorder(&history_);
+}
+
+void EditWindow::StartHistory() {
+    history_.Clear();
+    // A quarter of what the document takes, but never less than the history's own default.
+    const std::size_t documentBytes =
+        store_.GetFileBuffer().Length() +
+        static_cast<std::size_t>(store_.LineCount()) * sizeof(LineRecord);
+    history_.SetByteBound(std::max(EditHistory::kDefaultByteBound, documentBytes / 4));
+    store_.SetRecorder(&history_);
+}
 
 std::int32_t EditWindow::GetLineText(std::int32_t line, char* buffer, std::size_t size) const {
     return store_.GetLineText(line, buffer, size);
@@ -48,6 +63,8 @@ bool EditWindow::LoadFileReport(const std::string& path) {
     // The line count passes through 0 on its way to the file's count; the scroll bar, which
     // redraws at every change, is set once the load is over.
     loadingLines_ = true;
+    // Emptying the old document is no step anyone could undo: the history is cleared after.
+    store_.SetRecorder(nullptr);
     LoadOutcome outcome;
     if (ResetLines()) {
         outcome = LoadFileIntoStore(path, store_, View().TabSize());
@@ -55,6 +72,7 @@ bool EditWindow::LoadFileReport(const std::string& path) {
         outcome.result = LoadResult::OutOfMemory;
     }
     loadingLines_ = false;
+    StartHistory();
     ApplyVerticalRange();
     if (outcome.result == LoadResult::OutOfMemory) {
         ShowMessage(kOutOfMemoryText, "");
@@ -73,13 +91,16 @@ bool EditWindow::LoadFileReport(const std::string& path) {
 }
 
 bool EditWindow::SaveWithBackup(const std::string& path) {
+    history_.BeginStep(PlaceOf(View()));
     StoreCurrentLine();
     BeforeSave();
+    history_.EndStep(PlaceOf(View()));
     SaveOutcome outcome = SaveStoreWithBackup(path, store_, backupMode_);
     switch (outcome.failure) {
     case SaveFailure::None:
         store_.Flags().modified = false;
         store_.Flags().currentLineChanged = false;
+        history_.MarkSavePoint();
         if (!outcome.backupLeft.empty()) {
             // The document is saved; the user should still know a stray copy is on disk.
             ShowMessage("Can't delete file", outcome.backupLeft);
@@ -112,7 +133,10 @@ bool EditWindow::ResetLines() {
 }
 
 bool EditWindow::NewDocument() {
-    if (!ResetLines() || !store_.NewDocument()) {
+    store_.SetRecorder(nullptr);
+    const bool made = ResetLines() && store_.NewDocument();
+    StartHistory();
+    if (!made) {
         return false;
     }
     // Set directly, as the store did: the scroll range stays as the reset left it.

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "document/document_listener.h"
+#include "document/edit_history.h"
 #include "document/line_store.h"
 #include "document/path_names.h"
 #include "view/text_window.h"
@@ -36,10 +37,14 @@ public:
 
     LineStore& Store() { return store_; }
     const LineStore& Store() const { return store_; }
+    // The undo history of the document, attached to its line store; a load or New clears it.
+    EditHistory& History() { return history_; }
 
     // Reads `path` as the document, reporting what went wrong; false leaves an empty table.
     bool LoadFileReport(const std::string& path);
-    // Writes the document to `path`, moving an existing file to its backup name first.
+    // Writes the document to `path`, moving an existing file to its backup name first. Storing
+    // the caret line and refreshing the header stamp are one undo step; a good save marks the
+    // history's save point.
     bool SaveWithBackup(const std::string& path);
     void SetBackupMode(BackupMode mode) { backupMode_ = mode; }
     BackupMode GetBackupMode() const { return backupMode_; }
@@ -57,7 +62,11 @@ protected:
     void OnLineCountChanged(std::int32_t count) override;
 
 private:
+    // Empties the history for a new document and sizes its bound to that document.
+    void StartHistory();
+
     LineStore store_;
+    EditHistory history_;
     BackupMode backupMode_ = BackupMode::Temporary;
     bool hasCaret_ = false;
     bool loadingLines_ = false; // a load is filling the store: the scroll bar waits for its end

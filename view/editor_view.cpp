@@ -164,6 +164,7 @@ void EditorView::OnTimer(UINT_PTR timerId) {
 }
 
 bool EditorView::OpenDocument() {
+    runner_.EndTyping();
     busy_.SetColours(kNoticeText, kNewFileBackground);
     bool loaded = true;
     if (!documentPath_.empty()) {
@@ -223,6 +224,7 @@ void EditorView::OpenCommand() {
 }
 
 bool EditorView::SaveUnder(const std::string& path) {
+    runner_.EndTyping();
     busy_.Show(Handle(), "Saving file...", false);
     bool saved = SaveWithBackup(path);
     busy_.Destroy();

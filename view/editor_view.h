@@ -159,7 +159,7 @@ private:
     Host editorHost_{*this};
     Commands commandHost_{*this};
     EditorContext context_{Store(), View(), editorHost_};
-    CommandRunner runner_{context_, commandHost_, *this};
+    CommandRunner runner_{context_, History(), commandHost_, *this};
     FileDialogs fileDialogs_{*this, messages_, editorHost_};
     ClipboardTransfer clipboard_{*this, Store(), View(), runner_.Block()};
     BlockFiles blockFiles_{fileDialogs_, Store(), View(), runner_.Block(), editorHost_};

@@ -95,5 +95,57 @@ INSTANTIATE_TEST_SUITE_P(
                        {EditOp::RestoreLine, 0, 0}}}),
     [](const ::testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
 
+// Undo and redo through the command runner, against the model's stack of whole documents: after
+// each script the saved bytes are the model's, undoing everything gives the loaded bytes back
+// (and the document is no longer modified), and redoing everything the newest ones.
+class UndoRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(UndoRoundTrip, TakesEveryStepBackAndForth) {
+    EditScript script(kLines, 256);
+    const std::string loaded = script.Expected();
+    // Saving stores the caret line, which would end a step: only the end is saved.
+    for (const Edit& edit : GetParam().edits) {
+        ASSERT_TRUE(script.Apply(edit)) << "edit skipped";
+    }
+    EXPECT_EQ(script.Saved(), script.Expected());
+    script.RedoAll();
+    const std::string newest = script.Saved();
+    EXPECT_EQ(newest, script.Expected());
+    script.UndoAll();
+    EXPECT_FALSE(script.ProgramCanUndo());
+    EXPECT_EQ(script.Saved(), loaded);
+    EXPECT_FALSE(script.Modified());
+    script.RedoAll();
+    EXPECT_FALSE(script.ProgramCanRedo());
+    EXPECT_EQ(script.Saved(), newest);
+}
+
+const Edit kUndo{EditOp::Undo, 0, 0};
+const Edit kRedo{EditOp::Redo, 0, 0};
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, UndoRoundTrip,
+    ::testing::Values(
+        RoundTripCase{"TypeEnterDeleteLineThenUndoThrice",
+                      {{EditOp::Type, 5, 5, '!'}, {EditOp::Type, 5, 6, '?'},
+                       {EditOp::Enter, 5, 2}, {EditOp::DeleteLine, 0, 0}, kUndo, kUndo, kUndo}},
+        RoundTripCase{"ATypingRunOnOneLineIsOneStep",
+                      {{EditOp::Type, 1, 0, 'a'}, {EditOp::Type, 1, 1, 'b'},
+                       {EditOp::Type, 2, 0, 'c'}, kUndo}},
+        RoundTripCase{"DeleteBlockOverEveryLineAndBack",
+                      {{EditOp::DeleteBlock, 0, 0, 'x', "", 5, 5}, kUndo, kRedo, kUndo}},
+        RoundTripCase{"DeleteBlockKeepingHeadAndTail",
+                      {{EditOp::DeleteBlock, 1, 2, 'x', "", 3, 3}, kUndo}},
+        RoundTripCase{"PasteJoinsAndUndoes",
+                      {{EditOp::Paste, 1, 3, 'x', "one\ntwo\r\nthree"}, kUndo, kRedo}},
+        RoundTripCase{"RestoreLineIsAStepOfItsOwn",
+                      {{EditOp::Type, 3, 1, 'z'}, {EditOp::RestoreLine, 0, 0}, kUndo}},
+        RoundTripCase{"ANewEditEndsTheRedos",
+                      {{EditOp::JoinAbove, 2, 0}, kUndo, {EditOp::DeleteChar, 0, 1}, kRedo}},
+        RoundTripCase{"TwoDeletesOnOneLineAreTwoSteps",
+                      {{EditOp::DeleteChar, 1, 0}, {EditOp::DeleteChar, 1, 0}, kUndo}},
+        RoundTripCase{"UndoWithNothingToUndoDoesNothing", {kUndo, kRedo}}),
+    [](const ::testing::TestParamInfo<RoundTripCase>& info) { return info.param.name; });
+
 } // namespace
 } // namespace kestrel

@@ -15,6 +15,7 @@
 #include "commands/text_view_host.h"
 #include "commands/text_view_state.h"
 #include "document/document_listener.h"
+#include "document/edit_history.h"
 #include "document/line_store.h"
 
 namespace kestrel {
@@ -28,6 +29,7 @@ public:
 
     explicit FakeEditor(std::int32_t lineLength = LineStore::kInitialLineLength) {
         store.SetListener(this);
+        store.SetRecorder(&history);
         store.SetLineLength(lineLength);
         view.SetLineLength(lineLength);
         view.SetFontMetrics(8, 16);
@@ -62,6 +64,7 @@ public:
             }
             store.AdjustLineCount(0);
         }
+        history.Clear();
         PutCaret(0, 0, 0, 0);
         calls.clear();
     }
@@ -139,6 +142,7 @@ public:
         view.AdjustLineCount(count - view.LineCount());
     }
 
+    EditHistory history; // attached to the store, as the program's is
     LineStore store;
     TextViewState view;
     EditorContext context{store, view, *this};
