@@ -81,10 +81,9 @@ void ReplaceDialog::TakeFields() {
 
 void ReplaceDialog::Act(void (ReplaceActions::*action)()) {
     TakeFields();
-    // Nothing more is needed for the keyboard to come back afterwards: when a message box of
-    // the action's goes, the activation passes to this dialog (its owner, or the first enabled
-    // window under it while the main window is disabled), and the dialog manager gives the
-    // focus back to the control that had it.
+    // When a message box of the action's goes, the activation comes back to this dialog (the
+    // box's owner, or the first enabled window under it) and the dialog manager gives the focus
+    // back to the control that had it: the keyboard needs no help afterwards.
     ActingScope scope(acting_);
     (actions_.*action)();
 }
