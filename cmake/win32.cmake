@@ -36,7 +36,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(kestrel PRIVATE -Wl,--large-address-aware)
 endif()
 set_source_files_properties(resources/kestrel.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/kestrel.manifest;${CMAKE_SOURCE_DIR}/resources/kestrel.ico;${CMAKE_SOURCE_DIR}/resources/margin.cur;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/kestrel.manifest;${CMAKE_SOURCE_DIR}/resources/kestrel.ico;${CMAKE_SOURCE_DIR}/resources/margin.cur;${CMAKE_SOURCE_DIR}/resources/resource_ids.h;${CMAKE_SOURCE_DIR}/resources/replace_dialog.rc")
 
 # The core's own tests, cross-built: they check the 32-bit mingw build of the same code.
 if(KESTREL_CORE_TESTS)
@@ -49,12 +49,15 @@ endif()
 # Window classes tested in-process against real windows on the test display.
 file(GLOB KESTREL_WIN32_TESTS CONFIGURE_DEPENDS
     tests/framework/*_test.cpp tests/platform/*_test.cpp tests/view/*_test.cpp
-    tests/app/*_test.cpp)
+    tests/app/*_test.cpp tests/dialogs/*_test.cpp)
 if(KESTREL_WIN32_TESTS)
-    # The tests' own dialog templates replace the program's resources in this executable.
+    # The tests' own dialog templates replace the program's resources in this executable; of
+    # the program's, only the templates the dialog tests show are compiled in.
     add_executable(win32_tests ${KESTREL_WIN32_TESTS} tests/framework/win32_test_main.cpp
                    tests/framework/framework_test.rc)
     target_link_libraries(win32_tests PRIVATE kestrel_win32 gtest shlwapi)
+    set_source_files_properties(tests/framework/framework_test.rc PROPERTIES OBJECT_DEPENDS
+        "${CMAKE_SOURCE_DIR}/resources/replace_dialog.rc;${CMAKE_SOURCE_DIR}/resources/resource_ids.h")
     target_link_options(win32_tests PRIVATE ${KESTREL_STATIC_LINK})
     add_test(NAME wine.win32_tests COMMAND win32_tests --gtest_brief=1)
 endif()

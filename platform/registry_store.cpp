@@ -265,19 +265,19 @@ void SaveRecentFileList(const RecentFileList& list) {
     }
 }
 
-void LoadFindHistory(FindHistory& history) {
+void LoadFindHistory(FindHistory& history, std::string_view subkey) {
     RegistryKey key;
-    if (key.OpenForReading(HKEY_CURRENT_USER, kProgramKeyPath, kFindHistorySubkey)) {
+    if (key.OpenForReading(HKEY_CURRENT_USER, kProgramKeyPath, subkey)) {
         history.Load(key);
     }
 }
 
-void CommitFindHistory(FindHistory& history, std::string_view text) {
+void CommitFindHistory(FindHistory& history, std::string_view text, std::string_view subkey) {
     if (text.empty()) {
         return;
     }
     RegistryKey key;
-    if (key.Open(HKEY_CURRENT_USER, kProgramKeyPath, kFindHistorySubkey)) {
+    if (key.Open(HKEY_CURRENT_USER, kProgramKeyPath, subkey)) {
         history.Commit(text, key);
     }
 }

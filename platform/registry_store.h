@@ -96,12 +96,14 @@ void LoadRecentFileList(RecentFileList& list);
 // list is not empty, written anew with the entries that are not greyed.
 void SaveRecentFileList(const RecentFileList& list);
 
-// The Find dialog's opening: the stored search strings. The key is not created here.
-void LoadFindHistory(FindHistory& history);
+// A search dialog's opening: the texts stored under `subkey` (the search strings by default,
+// kReplaceHistorySubkey for the replacements). The key is not created here.
+void LoadFindHistory(FindHistory& history, std::string_view subkey = kFindHistorySubkey);
 
-// The Find dialog's OK: records `text` in the history and writes it at once. Nothing is recorded
-// when the key cannot be opened.
-void CommitFindHistory(FindHistory& history, std::string_view text);
+// A search dialog's use of a text: records `text` in the history stored under `subkey` and
+// writes it at once. Nothing is recorded for an empty text or when the key cannot be opened.
+void CommitFindHistory(FindHistory& history, std::string_view text,
+                       std::string_view subkey = kFindHistorySubkey);
 
 // The screen font record and the GDI's logical font, member by member. A face name that fills
 // its whole field is cut to 31 characters, so both always end in a NUL.

@@ -14,6 +14,7 @@
 #define IDD_FIND 101
 #define IDD_GOTO_LINE 102
 #define IDD_SPECIAL_CHAR 104
+#define IDD_REPLACE 106
 
 // Controls.
 #define IDC_STATIC (-1)
@@ -21,6 +22,9 @@
 #define IDC_LINE_NUMBER 115
 #define IDC_MATCH_CASE 120
 #define IDC_FIND_TEXT 122
+#define IDC_REPLACE_TEXT 123
+#define IDC_REPLACE 124
+#define IDC_REPLACE_ALL 125
 #define IDC_DIRECTION_DOWN 126
 #define IDC_DIRECTION_UP 127
 

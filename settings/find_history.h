@@ -1,6 +1,7 @@
-// The search strings offered by the Find dialog, most recent first, and their stored form: up to
-// ten texts under the one-letter names "a" to "j", with "MRUList" giving their order as a text
-// of letters, most recent first ("cab": c, then a, then b).
+// The search strings offered by the Find and Replace dialogs, and the Replace dialog's
+// replacement texts, most recent first, and their stored form: up to ten texts under the
+// one-letter names "a" to "j", with "MRUList" giving their order as a text of letters, most
+// recent first ("cab": c, then a, then b). Each kind has its own subkey.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +14,7 @@
 namespace kestrel {
 
 inline constexpr char kFindHistorySubkey[] = "Combo1";
+inline constexpr char kReplaceHistorySubkey[] = "Combo2";
 inline constexpr char kFindHistoryOrderName[] = "MRUList";
 inline constexpr std::size_t kFindHistoryEntries = 10;
 // Stored texts are read into buffers of these sizes, NUL included.
@@ -30,7 +32,7 @@ public:
     // letters "a" to "j" whose texts could be read; every other letter is left out.
     void Load(const SettingsSource& source);
 
-    // Most recent first; what the Find dialog lists.
+    // Most recent first; what the dialog's drop-down lists.
     const std::vector<FindHistoryEntry>& Entries() const { return entries_; }
 
     // Records `text` (cut to the stored length) as the most recent entry and writes what
