@@ -24,9 +24,11 @@ public:
     virtual void InsertDate() = 0;
     virtual void GetSpecialChar() = 0;
     virtual void WriteSpecialChar() = 0;
-    // The dialogs of "Find text" and "Goto line #".
+    // The dialogs of "Find text", "Goto line #" and "Replace" (whose buttons make their own
+    // undo steps).
     virtual void FindText() = 0;
     virtual void GotoLine() = 0;
+    virtual void Replace() = 0;
     // After every command and every typed character: the status bar follows the document.
     virtual void CommandDone() = 0;
 

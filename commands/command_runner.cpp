@@ -9,7 +9,8 @@ namespace kestrel {
 namespace {
 
 // Commands that look after the history themselves: the file commands (a load clears it, a save
-// marks where the document is on disk), and undo and redo.
+// marks where the document is on disk), undo and redo, and Replace, whose dialog makes each
+// replacement a step of its own.
 bool KeepsItsOwnHistory(CommandId command) {
     switch (command) {
     case CommandId::OpenFile:
@@ -19,6 +20,7 @@ bool KeepsItsOwnHistory(CommandId command) {
     case CommandId::ExitProgram:
     case CommandId::Undo:
     case CommandId::Redo:
+    case CommandId::Replace:
         return true;
     default:
         return false;
@@ -260,6 +262,9 @@ void CommandRunner::RunThroughHost(CommandId command) {
         break;
     case CommandId::GotoLine:
         host_.GotoLine();
+        break;
+    case CommandId::Replace:
+        host_.Replace();
         break;
     default:
         break;

@@ -47,6 +47,7 @@ constexpr std::array<Command, CommandTable::kCount> kCommands = {{
     {CommandId::PrintBlock, "Print block"},
     {CommandId::Undo, "Undo"},
     {CommandId::Redo, "Redo"},
+    {CommandId::Replace, "Replace"},
 }};
 
 // The enum and the table must agree entry by entry, or a stored index would run the wrong command.
@@ -59,7 +60,7 @@ constexpr bool IdsMatchPositions() {
     return true;
 }
 static_assert(IdsMatchPositions(), "command ids must equal their table positions");
-static_assert(ToIndex(CommandId::Redo) + 1 == CommandTable::kCount);
+static_assert(ToIndex(CommandId::Replace) + 1 == CommandTable::kCount);
 static_assert(ToIndex(CommandId::PrintBlock) + 1 == CommandTable::kFirstAddedCommand);
 
 } // namespace

@@ -1,5 +1,5 @@
 // The named commands that keys can be bound to: the 39 of the first version, then those added
-// since (Undo, Redo). A command's index is what bindings and the stored key table record, so
+// since (Undo, Redo, Replace). A command's index is what bindings and the stored key table record, so
 // the order of the table is a storage format: it never changes, and new commands go at its end.
 #pragma once
 
@@ -53,6 +53,7 @@ enum class CommandId : std::int32_t {
     PrintBlock,
     Undo,
     Redo,
+    Replace,
 };
 
 // One entry of the table: the command and the name the key recorder lists it under.
@@ -64,7 +65,7 @@ struct Command {
 // The fixed command table. All of it is constant data; an object of this class only names it.
 class CommandTable {
 public:
-    static constexpr std::int32_t kCount = 41;
+    static constexpr std::int32_t kCount = 42;
     // Commands from this index on were added after key tables were first stored: a stored table
     // may lack them.
     static constexpr std::int32_t kFirstAddedCommand = 39;

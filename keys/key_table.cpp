@@ -61,6 +61,7 @@ constexpr std::array<KeyBinding, KeyTable::kDefaultCount> kDefaults = {{
     Bind(CommandId::Undo, 0x5005A),   // Ctrl+Z
     Bind(CommandId::Undo, 0x90008),   // Alt+Backspace
     Bind(CommandId::Redo, 0x7005A),   // Ctrl+Shift+Z
+    Bind(CommandId::Replace, kCtrlQ, 0x50041),
 }};
 
 } // namespace

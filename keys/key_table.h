@@ -16,8 +16,9 @@ namespace kestrel {
 class KeyTable {
 public:
     // The first version's 41 defaults, then those of the commands added since (Undo on Ctrl+Z and
-    // Alt+Backspace, Redo on Ctrl+Shift+Z), so the first 41 rows keep their places.
-    static constexpr std::size_t kDefaultCount = 44;
+    // Alt+Backspace, Redo on Ctrl+Shift+Z, Replace on Ctrl+Q Ctrl+A), so the first 41 rows keep
+    // their places.
+    static constexpr std::size_t kDefaultCount = 45;
 
     // The table never grows past this many rows, so that every table that can be stored can
     // also be read back (a stored count above it is treated as damage). Real tables hold a few

@@ -31,6 +31,7 @@ constexpr std::array<MenuLabel, kMenuLabelCount> kMenuLabels = {{
     {"&Toggle window size", CommandId::ToggleWindowSize, IDM_TOGGLE_WINDOW_SIZE},
     {"&Undo", CommandId::Undo, IDM_UNDO},
     {"R&edo", CommandId::Redo, IDM_REDO},
+    {"&Replace...", CommandId::Replace, IDM_REPLACE},
 }};
 
 // Between a label and its keys; the tab right-aligns the keys in the menu.

@@ -20,7 +20,7 @@ struct MenuLabel {
     std::uint16_t menuId;   // command id of the menu item
 };
 
-constexpr std::size_t kMenuLabelCount = 22;
+constexpr std::size_t kMenuLabelCount = 23;
 
 // A menu item text holds at most this many characters.
 constexpr std::size_t kMenuTextLimit = 99;

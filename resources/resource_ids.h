@@ -66,6 +66,7 @@
 #define IDM_CHECK_UPDATES 40041
 #define IDM_UNDO 40043
 #define IDM_REDO 40044
+#define IDM_REPLACE 40045
 
 // Option dialogs.
 #define IDD_FILE_INFO 103

@@ -40,6 +40,7 @@ constexpr std::array<MenuRoute, kMenuRouteCount> kRoutes = {{
     Run(IDM_INSERT_DATE, CommandId::InsertDate),
     Run(IDM_FIND, CommandId::FindText),
     Run(IDM_FIND_NEXT, CommandId::FindNext),
+    Run(IDM_REPLACE, CommandId::Replace),
     Run(IDM_GOTO_LINE, CommandId::GotoLine),
     Frame(IDM_SETTINGS, FrameAction::Settings),
     Frame(IDM_PAGE_SETUP, FrameAction::PageSetup),

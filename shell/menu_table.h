@@ -36,7 +36,7 @@ struct MenuRoute {
     FrameAction action;
 };
 
-inline constexpr std::size_t kMenuRouteCount = 34;
+inline constexpr std::size_t kMenuRouteCount = 35;
 
 // The route of command id `id` (the low 16 bits of the command message's first parameter);
 // null for an id that has none, which is ignored.

@@ -131,6 +131,7 @@ private:
         void WriteSpecialChar() override { view_.stamps_.WriteSpecialChar(); }
         void FindText() override { view_.search_.FindText(); }
         void GotoLine() override { view_.search_.GotoLine(); }
+        void Replace() override { view_.search_.Replace(); }
         void CommandDone() override { view_.UpdateStatePane(); }
 
     private:
@@ -164,7 +165,7 @@ private:
     ClipboardTransfer clipboard_{*this, Store(), View(), runner_.Block()};
     BlockFiles blockFiles_{fileDialogs_, Store(), View(), runner_.Block(), editorHost_};
     StampsAndCharacters stamps_{*this, options_, runner_};
-    SearchDialogs search_{*this, runner_.Find(), Store()};
+    SearchDialogs search_{*this, runner_, context_};
 };
 
 } // namespace kestrel

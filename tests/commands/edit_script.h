@@ -15,6 +15,7 @@
 #include "commands/line_editing.h"
 #include "document/line_writer.h"
 #include "tests/commands/fake_editor.h"
+#include "tests/commands/no_window.h"
 
 namespace kestrel {
 
@@ -240,29 +241,6 @@ public:
     }
 
 private:
-    // The commands that need a window are none of the script's business.
-    class NoWindow : public CommandHost, public PassedEndListener {
-    public:
-        void OpenFile() override {}
-        void NewFile() override {}
-        void SaveFile() override {}
-        void SaveAs() override {}
-        void ExitProgram() override {}
-        void Cut() override {}
-        void Copy() override {}
-        void Paste() override {}
-        void BlockRead() override {}
-        void BlockWrite() override {}
-        void PrintBlock() override {}
-        void InsertDate() override {}
-        void GetSpecialChar() override {}
-        void WriteSpecialChar() override {}
-        void FindText() override {}
-        void GotoLine() override {}
-        void CommandDone() override {}
-        void OnPassedEnd() override {}
-    };
-
     // The model's document with its caret line, as a step leaves or finds it.
     struct State {
         std::vector<std::string> lines;

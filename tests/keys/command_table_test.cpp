@@ -49,6 +49,7 @@ TEST(CommandTable, NamesFollowTheStoredOrder) {
         "Print block",
         "Undo",
         "Redo",
+        "Replace",
     };
     for (std::int32_t i = 0; i < CommandTable::kCount; ++i) {
         EXPECT_EQ(CommandTable::Name(i), expected[i]) << "index " << i;
@@ -57,7 +58,7 @@ TEST(CommandTable, NamesFollowTheStoredOrder) {
 }
 
 TEST(CommandTable, IndicesOutsideTheTableNameNothing) {
-    for (std::int32_t index : {-1, 41, 42, 1000, INT32_MIN, INT32_MAX}) {
+    for (std::int32_t index : {-1, 42, 43, 1000, INT32_MIN, INT32_MAX}) {
         EXPECT_FALSE(CommandTable::IsValid(index)) << index;
         EXPECT_TRUE(CommandTable::Name(index).empty()) << index;
     }

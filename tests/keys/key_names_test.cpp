@@ -89,6 +89,7 @@ const char* const kDefaultKeyTexts[KeyTable::kDefaultCount] = {
     "Ctrl+Z    ",
     "Alt+Backspace    ",
     "Shift+Ctrl+Z    ",
+    "Ctrl+Q  Ctrl+A  ",
 };
 
 class DefaultKeyTextTest : public ::testing::TestWithParam<std::size_t> {};

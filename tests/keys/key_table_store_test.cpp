@@ -137,8 +137,8 @@ TEST(KeyTableStore, OutOfRangeCommandIsKeptButInert) {
 }
 
 TEST(KeyTableStore, AnOldTableGetsKeylessRowsOnlyForTheCommandsItLacks) {
-    // The first version's 41 defaults, stored before Undo and Redo existed: they load as they
-    // were, with one keyless row each for Undo and Redo, and nothing else bound.
+    // The first version's 41 defaults, stored before Undo, Redo and Replace existed: they load
+    // as they were, with one keyless row each for those, and nothing else bound.
     const KeyTable defaults = KeyTable::Defaults();
     std::vector<std::uint8_t> old = EncodeKeyTable(defaults);
     old.resize(CommandTable::kFirstAddedCommand == 39 ? 41 * kStoredBindingSize : 0);
@@ -150,7 +150,7 @@ TEST(KeyTableStore, AnOldTableGetsKeylessRowsOnlyForTheCommandsItLacks) {
     // A table that already names a newer command keeps that row and gains only the others.
     std::vector<std::uint8_t> bytes = Record(ToIndex(CommandId::Redo), 0x10070);
     LoadedKeyTable withRedo = Load(1, bytes);
-    ASSERT_EQ(withRedo.table.Count(), 2u);
+    ASSERT_EQ(withRedo.table.Count(), kAddedRows);
     EXPECT_EQ(withRedo.table.At(1), (KeyBinding{ToIndex(CommandId::Undo), KeyCode(), KeyCode(),
                                                 KeyCode()}));
 }

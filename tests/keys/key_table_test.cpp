@@ -34,6 +34,7 @@ TEST(KeyTable, DefaultRowsHoldTheirKeys) {
     EXPECT_EQ(table.At(41), (KeyBinding{39, KeyCode(0x5005A), KeyCode(), KeyCode()}));
     EXPECT_EQ(table.At(42), (KeyBinding{39, KeyCode(0x90008), KeyCode(), KeyCode()}));
     EXPECT_EQ(table.At(43), (KeyBinding{40, KeyCode(0x7005A), KeyCode(), KeyCode()}));
+    EXPECT_EQ(table.At(44), (KeyBinding{41, KeyCode(0x50051), KeyCode(0x50041), KeyCode()}));
     for (const KeyBinding& binding : table) {
         EXPECT_TRUE(binding.key3.IsNone());
     }

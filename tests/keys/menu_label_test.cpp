@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_pair(18, MenuCase{40021, "&Goto line #...\t   Ctrl+Q  Ctrl+N  "}),
                       std::make_pair(19, MenuCase{40027, "&Toggle window size\t   F5    "}),
                       std::make_pair(20, MenuCase{40043, "&Undo\t   Ctrl+Z    "}),
-                      std::make_pair(21, MenuCase{40044, "R&edo\t   Shift+Ctrl+Z    "})));
+                      std::make_pair(21, MenuCase{40044, "R&edo\t   Shift+Ctrl+Z    "}),
+                      std::make_pair(22, MenuCase{40045, "&Replace...\t   Ctrl+Q  Ctrl+A  "})));
 
 TEST(MenuLabel, TableHasDistinctItemsOfValidCommands) {
     std::set<std::uint16_t> ids;

@@ -234,14 +234,18 @@ TEST_F(RegistryStore, KeyTableIsStoredAndLoadedForTheRecorder) {
                                KeyCode()};
     const KeyBinding paste{ToIndex(CommandId::Paste), KeyCode(0x50051), KeyCode(0x50050),
                            KeyCode()};
-    KeyTable table({markBegin, paste});
+    // A table that names every command reads back row for row.
+    const KeyBinding undo{ToIndex(CommandId::Undo), KeyCode(), KeyCode(), KeyCode()};
+    const KeyBinding redo{ToIndex(CommandId::Redo), KeyCode(), KeyCode(), KeyCode()};
+    const KeyBinding replace{ToIndex(CommandId::Replace), KeyCode(), KeyCode(), KeyCode()};
+    KeyTable table({markBegin, paste, undo, redo, replace});
     SaveKeyTable(table, false);
     RawValue count = QueryRaw("KeyCnt");
     EXPECT_EQ(count.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(count.bytes, (std::vector<BYTE>{2, 0, 0, 0}));
+    EXPECT_EQ(count.bytes, (std::vector<BYTE>{5, 0, 0, 0}));
     RawValue records = QueryRaw("KeyTable");
     EXPECT_EQ(records.type, static_cast<DWORD>(REG_BINARY));
-    EXPECT_EQ(records.size, 80u);
+    EXPECT_EQ(records.size, 200u);
 
     std::optional<LoadedKeyTable> loaded = LoadRecorderKeyTable();
     ASSERT_TRUE(loaded.has_value());

@@ -112,12 +112,13 @@ TEST_F(StoredKeyTableTest, CommandIndexOutsideTheTableIsNeverBound) {
 
 TEST_F(StoredKeyTableTest, StoredTableReadsBackRowForRow) {
     KeyTable table({kPasteOnCtrlQ, kMarkBeginOnF9, Bind(ToIndex(CommandId::Cut), 0),
-                    Bind(ToIndex(CommandId::Undo), 0), Bind(ToIndex(CommandId::Redo), 0)});
+                    Bind(ToIndex(CommandId::Undo), 0), Bind(ToIndex(CommandId::Redo), 0),
+                    Bind(ToIndex(CommandId::Replace), 0)});
     WriteKeyTable(store_, table, false);
     EXPECT_EQ(store_.Find(setting::kKeyCnt)->kind, ValueKind::Number);
-    EXPECT_EQ(store_.Find(setting::kKeyCnt)->bytes, MemorySettings::NumberBytes(5));
+    EXPECT_EQ(store_.Find(setting::kKeyCnt)->bytes, MemorySettings::NumberBytes(6));
     EXPECT_EQ(store_.Find(setting::kKeyTable)->kind, ValueKind::Binary);
-    EXPECT_EQ(store_.Find(setting::kKeyTable)->bytes.size(), 5 * kStoredBindingSize);
+    EXPECT_EQ(store_.Find(setting::kKeyTable)->bytes.size(), 6 * kStoredBindingSize);
 
     LoadedKeyTable loaded = ReadKeyTable(store_);
     EXPECT_FALSE(loaded.isDefault);

@@ -44,6 +44,7 @@ const std::map<std::uint32_t, Expected> kRoutes = {
     {IDM_INSERT_DATE, {CommandId::InsertDate, kRuns}},
     {IDM_FIND, {CommandId::FindText, kRuns}},
     {IDM_FIND_NEXT, {CommandId::FindNext, kRuns}},
+    {IDM_REPLACE, {CommandId::Replace, kRuns}},
     {IDM_GOTO_LINE, {CommandId::GotoLine, kRuns}},
     {IDM_SETTINGS, {std::nullopt, FrameAction::Settings}},
     {IDM_FILE_INFO, {std::nullopt, FrameAction::FileInfo}},
