@@ -54,9 +54,9 @@ StartKestrel "$E2E_WIN_DIR\\keys.txt"
 WaitActive MainClass "keys.txt - Kestrel"
 DEFAULT_WIDTH="$(FileMenuWidth)"
 
-# Nothing stored: the recorder shows the 41 defaults.
+# Nothing stored: the recorder shows the 45 defaults.
 OpenKeys "Keys - Default"
-ExpectEq "$(Observe list-count KbdWnd)" 41 "rows"
+ExpectEq "$(Observe list-count KbdWnd)" 45 "rows"
 ExpectEq "$(Row $DELETE_LINE)" $'Delete line\tCtrl+Y    ' "Delete line row"
 
 # Ctrl+Q then F4 for "Delete line"; the Start button counts the keys.
@@ -86,11 +86,11 @@ Click KbdWnd Ok
 WaitGone KbdWnd
 WaitActive MainClass "keys.txt - Kestrel"
 
-# The registry holds all 41 records; record 13 names command 11 with Ctrl+Q (0x50051) and F4
+# The registry holds all 45 records; record 13 names command 11 with Ctrl+Q (0x50051) and F4
 # (0x10073), record 18 command 16 with Shift+Ctrl+Alt+Arrow right (0xF0027) three times.
-ExpectEq "$(GetSetting KeyCnt)" 0x29 "KeyCnt"
+ExpectEq "$(GetSetting KeyCnt)" 0x2d "KeyCnt"
 STORED="$(GetSetting KeyTable)"
-ExpectEq "${#STORED}" $((41 * 80)) "KeyTable hex length"
+ExpectEq "${#STORED}" $((45 * 80)) "KeyTable hex length"
 ExpectEq "${STORED:$((13 * 80)):8}" 0B000000 "record 13 command"
 ExpectEq "${STORED:$((13 * 80 + 48)):24}" 510005007300010000000000 "record 13 keys"
 ExpectEq "${STORED:$((18 * 80 + 48)):24}" 27000F0027000F0027000F00 "record 18 keys"
@@ -120,11 +120,11 @@ Click KbdWnd End
 WaitButton Start
 ExpectEq "$(Row $DELETE_LINE)" $'Delete line\tAlt+X    ' "Alt+X recorded"
 Click KbdWnd Add
-ExpectEq "$(Observe list-count KbdWnd)" 42 "rows after Add"
+ExpectEq "$(Observe list-count KbdWnd)" 46 "rows after Add"
 Click KbdWnd Cancel
 WaitGone KbdWnd
 WaitActive MainClass "keys.txt - Kestrel"
-ExpectEq "$(GetSetting KeyCnt)" 0x29 "KeyCnt after Cancel"
+ExpectEq "$(GetSetting KeyCnt)" 0x2d "KeyCnt after Cancel"
 ExpectEq "$(GetSetting KeyTable)" "$STORED" "KeyTable after Cancel"
 Keys ctrl+q F4
 StatusPane 1 $'\tModified'

@@ -21,6 +21,7 @@
 //   observer set-item TITLE ID TEXT                put TEXT into control ID of dialog TITLE
 //   observer item-text TITLE ID                    print the text of control ID of dialog TITLE
 //   observer checked TITLE ID                      print 1 when that button is checked, else 0
+//   observer combo-item TITLE ID INDEX             select item INDEX of combo box ID; print it
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -311,6 +312,21 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", static_cast<long>(client.left),
                     static_cast<long>(client.top), static_cast<long>(client.right - client.left),
                     static_cast<long>(client.bottom - client.top));
+        return 0;
+    }
+    if (command == "combo-item" && argc == 5) {
+        // The list's text cannot be read across processes; the item is selected into the combo
+        // box's field, whose text can.
+        HWND dialog = FindTopLevel("#32770", argv[2]);
+        HWND combo = dialog != nullptr ? GetDlgItem(dialog, std::atoi(argv[3])) : nullptr;
+        const WPARAM index = static_cast<WPARAM>(std::atoi(argv[4]));
+        char text[512] = "";
+        if (combo == nullptr || SendMessageA(combo, CB_SETCURSEL, index, 0) == CB_ERR) {
+            std::printf("no item %s of combo box %s in dialog %s\n", argv[4], argv[3], argv[2]);
+            return 1;
+        }
+        SendMessageA(combo, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+        std::printf("%s\n", text);
         return 0;
     }
     if ((command == "set-item" && argc == 5) ||
