@@ -1,6 +1,7 @@
 // "Replace all" over a 100 MB, 1.6-million-line document in which every line holds the word
 // "delta", replaced by "epsilon" through the same line store and replacer the running program
 // uses. bench/replace_vs_sed.sh compares the figures with `sed 's/delta/epsilon/g'` of the file.
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,8 +13,10 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/bench_editor.h"
+#include "commands/command_runner.h"
 #include "commands/find_matcher.h"
 #include "commands/text_replacer.h"
+#include "document/edit_history.h"
 #include "document/line_splitter.h"
 
 namespace kestrel {
@@ -143,6 +146,60 @@ BENCHMARK(BM_ReplaceAllMatchCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ReplaceAllIgnoreCase(benchmark::State& state) { ReplaceWord(state, false); }
 BENCHMARK(BM_ReplaceAllIgnoreCase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Replace all as the program runs it, one step of the undo history attached to the store, and
+// the Undo and Redo of that step: range 0 times the Replace all, 1 its Undo, 2 its Redo.
+void BM_ReplaceAllUndoRedo(benchmark::State& state) {
+    const std::string path = ReplaceFilePath();
+    auto editor = std::make_unique<Editor>();
+    EditHistory history;
+    if (!EnsureReplaceFile(path)) {
+        state.SkipWithError("cannot write the document");
+        return;
+    }
+    const FindMatcher matcher(kWord, true);
+    const int timed = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor->store.SetRecorder(nullptr);
+        const bool loaded = editor->Load(path);
+        history.Clear();
+        editor->store.SetRecorder(&history);
+        state.ResumeTiming();
+        if (!loaded) {
+            state.SkipWithError("cannot load the document");
+            return;
+        }
+        double seconds = 0;
+        for (int phase = 0; phase < 3; ++phase) {
+            const auto start = std::chrono::steady_clock::now();
+            if (phase == 0) {
+                history.BeginStep(PlaceOf(editor->view));
+                ReplaceAll(editor->store, matcher, kLonger, editor->store.LineLength() - 1);
+                history.EndStep(PlaceOf(editor->view));
+            } else if (phase == 1) {
+                history.Undo(editor->store);
+            } else {
+                history.Redo(editor->store);
+            }
+            if (phase == timed) {
+                seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                              .count();
+            }
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.counters["history_MB"] = static_cast<double>(history.BytesInUse()) / (1 << 20);
+    editor->store.SetRecorder(nullptr);
+}
+BENCHMARK(BM_ReplaceAllUndoRedo)
+    ->ArgName("timed_0replace_1undo_2redo")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Iterations(3)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace kestrel
