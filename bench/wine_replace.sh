@@ -22,6 +22,7 @@ REPLACE_TEXT=123
 wine "$build/kestrel.exe" 'C:\bench\big.txt' >/dev/null 2>&1 &
 kestrel=$!
 observe wait-active MainClass "big.txt - Kestrel" 120000 >/dev/null
+sleep 2
 
 replaced=() undone=()
 for _ in $(seq 1 "$runs"); do
