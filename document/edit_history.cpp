@@ -277,6 +277,8 @@ void EditHistory::MarkSavePoint() {
     savePointKept_ = true;
 }
 
+void EditHistory::ForgetSavePoint() { savePointKept_ = false; }
+
 bool EditHistory::AtSavePoint() const {
     return savePointKept_ && savePoint_ == Absolute(position_);
 }

@@ -74,6 +74,8 @@ public:
     // replaced the redo list it was in, the step open at the save changed more afterwards, or
     // memory ran out.
     bool AtSavePoint() const;
+    // No state of the history is on disk any more (the file was replaced by something else).
+    void ForgetSavePoint();
     // Forgets every step and marks the save point; for a load or New.
     void Clear();
 

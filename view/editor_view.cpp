@@ -297,8 +297,9 @@ void EditorView::Commands::BlockRead() {
 void EditorView::Commands::BlockWrite() {
     if (view_.blockFiles_.Write(view_.documentPath_)) {
         // The document's own file now holds only the block: the document is no longer on
-        // disk, so closing must offer to save it.
+        // disk, so closing must offer to save it, whatever is undone or redone.
         view_.Store().OnLineChanged();
+        view_.History().ForgetSavePoint();
     }
 }
 

@@ -216,6 +216,11 @@ TEST_F(EditHistoryTest, SavePointFollowsUndoRedoAndNewSteps) {
     Type(store_, 0, "xy");
     history_.EndStep(At(0));
     EXPECT_FALSE(history_.AtSavePoint());
+    history_.MarkSavePoint();
+    history_.ForgetSavePoint(); // the file was replaced by something else
+    Undo();
+    Redo();
+    EXPECT_FALSE(history_.AtSavePoint());
     history_.Clear();
     EXPECT_TRUE(history_.AtSavePoint());
     EXPECT_FALSE(history_.CanUndo());
