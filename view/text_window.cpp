@@ -46,32 +46,12 @@ bool TextWindow::Create(HWND parent, HMENU menuOrId, const char* text, int x, in
     return true;
 }
 
-namespace {
-
-// The whole desktop, every monitor: a window maximised on the largest one still fits.
-SIZE VirtualScreenSize() {
-    SIZE size{GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    if (size.cx <= 0 || size.cy <= 0) {
-        size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    }
-    return size;
-}
-
-} // namespace
-
 bool TextWindow::OnCreate() {
-    WindowDc screen(Handle());
-    memoryDc_.Reset(CreateCompatibleDC(screen.Get()));
-    if (memoryDc_.Get() == nullptr) {
+    if (!surface_.Create(Handle())) {
         return false;
     }
-    initialBitmap_ = GetCurrentObject(memoryDc_.Get(), OBJ_BITMAP);
     scrollBars_[0] = scrollBars_[1] = ScrollBarValues{};
     painted_ = false;
-    initialFont_ = GetCurrentObject(memoryDc_.Get(), OBJ_FONT);
-    if (!MakeSurface()) {
-        return false;
-    }
     ApplyFont(nullptr);
     SetTextColour(GetSysColor(COLOR_WINDOWTEXT));
     SetBackgroundColour(GetSysColor(COLOR_WINDOW));
@@ -85,85 +65,32 @@ bool TextWindow::OnCreate() {
     return true;
 }
 
-bool TextWindow::MakeSurface() {
-    // As large as the desktop, so that no client size ever needs a new surface: it is made
-    // again only when the display itself changes, never on a resize.
-    const SIZE size = VirtualScreenSize();
-    WindowDc screen(Handle());
-    BitmapObject bitmap(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
-    if (bitmap.Get() == nullptr) {
-        return false; // the old surface, if any, stays in use
-    }
-    SelectObject(memoryDc_.Get(), bitmap.Get());
-    bitmap_ = std::move(bitmap); // the old bitmap is out of the DC and can go
-    surfaceSize_ = size;
-    return true;
-}
-
 void TextWindow::OnDisplayChange() {
-    if (memoryDc_.Get() == nullptr || !MakeSurface()) {
+    if (!surface_.Remake(Handle())) {
         return;
     }
     view_.UpdateLayout();
     Repaint();
 }
 
-void TextWindow::OnDestroy() {
-    // Put the surface's first objects back before the font and bitmap can be deleted.
-    if (memoryDc_.Get() != nullptr) {
-        if (initialFont_ != nullptr) {
-            SelectObject(memoryDc_.Get(), initialFont_);
-        }
-        if (initialBitmap_ != nullptr) {
-            SelectObject(memoryDc_.Get(), initialBitmap_);
-        }
-    }
-    memoryDc_.Reset();
-    bitmap_.Reset();
-    backgroundBrush_.Reset();
-    font_.Reset();
-}
+void TextWindow::OnDestroy() { surface_.Destroy(); }
 
 void TextWindow::ApplyFont(HFONT font) {
-    if (memoryDc_.Get() == nullptr) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
+    if (surface_.Dc() == nullptr) {
+        surface_.TakeFont(font); // deletes it
         return;
     }
-    if (font == nullptr) {
-        SelectObject(memoryDc_.Get(), GetStockObject(SYSTEM_FIXED_FONT));
-        font_.Reset();
-    } else {
-        SelectObject(memoryDc_.Get(), font);
-        font_.Reset(font);
-    }
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(memoryDc_.Get(), &metrics);
+    const TEXTMETRICA metrics = surface_.TakeFont(font);
     view_.SetFontMetrics(metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading);
     // The font's own stand-in for a missing character marks a NUL byte, unless it is blank.
     const char fallback = static_cast<char>(metrics.tmDefaultChar);
     view_.SetNulCell(static_cast<unsigned char>(fallback) > ' ' ? fallback : '?');
 }
 
-void TextWindow::SetBackgroundColour(COLORREF colour) {
-    backColour_ = colour;
-    if (memoryDc_.Get() != nullptr) {
-        SetBkColor(memoryDc_.Get(), colour);
-    }
-    backgroundBrush_.Reset(CreateSolidBrush(colour));
-}
-
-void TextWindow::SetTextColour(COLORREF colour) {
-    textColour_ = colour;
-    if (memoryDc_.Get() != nullptr) {
-        SetTextColor(memoryDc_.Get(), colour);
-    }
-}
-
+void TextWindow::SetBackgroundColour(COLORREF colour) { surface_.SetBackgroundColour(colour); }
+void TextWindow::SetTextColour(COLORREF colour) { surface_.SetTextColour(colour); }
 void TextWindow::SetSelectedColours(COLORREF text, COLORREF background) {
-    selectedTextColour_ = text;
-    selectedBackColour_ = background;
+    surface_.SetSelectedColours(text, background);
 }
 
 void TextWindow::SetHorizontalBarHidden(bool hidden) {
@@ -224,48 +151,12 @@ void TextWindow::OnSize(WPARAM, LPARAM l) {
 }
 
 void TextWindow::Repaint() {
-    if (!view_.BeginRepaint() || memoryDc_.Get() == nullptr) {
+    if (!view_.BeginRepaint() || surface_.Dc() == nullptr) {
         return;
     }
-    DrawRows();
-    Present();
-}
-
-void TextWindow::DrawRows() {
-    HDC dc = memoryDc_.Get();
-    RECT client{0, 0, view_.ClientWidth(), view_.ClientHeight()};
-    FillRect(dc, &client, backgroundBrush_.Get());
     plan_.Build(view_, *this);
-    SetTextColor(dc, textColour_);
-    SetBkColor(dc, backColour_);
-    for (const PaintRow& row : plan_.Rows()) {
-        if (!row.text.empty()) {
-            TextOutA(dc, plan_.TextLeft(), row.top, row.text.data(),
-                     static_cast<int>(row.text.size()));
-        }
-    }
-    if (!plan_.DrawsBlock()) {
-        return;
-    }
-    BrushObject selection(CreateSolidBrush(selectedBackColour_));
-    SetTextColor(dc, selectedTextColour_);
-    SetBkColor(dc, selectedBackColour_);
-    for (const PaintRow& row : plan_.Rows()) {
-        const RowBlock& block = row.block;
-        if (!block.covered) {
-            continue;
-        }
-        if (block.fillsToRightEdge) {
-            RECT fill{block.fillLeft, row.top, block.fillRight, row.top + plan_.RowHeight()};
-            FillRect(dc, &fill, selection.Get());
-        }
-        if (block.columnCount > 0) {
-            TextOutA(dc, block.textLeft, row.top, row.text.data() + block.firstColumn,
-                     block.columnCount);
-        }
-    }
-    SetTextColor(dc, textColour_);
-    SetBkColor(dc, backColour_);
+    surface_.Draw(plan_, view_.ClientWidth(), view_.ClientHeight());
+    Present();
 }
 
 void TextWindow::Present() {
@@ -274,8 +165,7 @@ void TextWindow::Present() {
     }
     WindowDc screen(Handle());
     HideCaret(Handle());
-    BitBlt(screen.Get(), 0, 0, view_.ClientWidth(), view_.ClientHeight(), memoryDc_.Get(), 0, 0,
-           SRCCOPY);
+    surface_.CopyTo(screen.Get(), 0, 0, view_.ClientWidth(), view_.ClientHeight());
     ShowCaret(Handle());
 }
 
@@ -283,10 +173,9 @@ void TextWindow::OnPaint() {
     painted_ = true;
     PaintScope paint(Handle());
     const RECT& damaged = paint.Damaged();
-    if (memoryDc_.Get() != nullptr) {
-        BitBlt(paint.Dc(), damaged.left, damaged.top, damaged.right - damaged.left,
-               damaged.bottom - damaged.top, memoryDc_.Get(), damaged.left, damaged.top,
-               SRCCOPY);
+    if (surface_.Dc() != nullptr) {
+        surface_.CopyTo(paint.Dc(), damaged.left, damaged.top, damaged.right - damaged.left,
+                        damaged.bottom - damaged.top);
     }
 }
 

@@ -17,6 +17,7 @@
 #include "keys/key_binding.h"
 #include "keys/modifier_state.h"
 #include "view/mouse_selection.h"
+#include "view/text_surface.h"
 
 namespace kestrel {
 
@@ -78,10 +79,7 @@ public:
     // Takes the font (or the stock fixed font for null) and its metrics. The window owns it.
     void ApplyFont(HFONT font);
     // The font the text is drawn in (the stock fixed font until one is applied); borrowed.
-    HFONT TextFont() const {
-        return font_.Get() != nullptr ? font_.Get()
-                                      : static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT));
-    }
+    HFONT TextFont() const { return surface_.Font(); }
     void SetBackgroundColour(COLORREF colour);
     void SetTextColour(COLORREF colour);
     void SetSelectedColours(COLORREF text, COLORREF background);
@@ -104,10 +102,10 @@ public:
     TextViewState& View() { return view_; }
     const TextViewState& View() const { return view_; }
     const ModifierState& Modifiers() const { return modifiers_; }
-    HDC SurfaceDc() const { return memoryDc_.Get(); }
+    HDC SurfaceDc() const { return surface_.Dc(); }
     // Pixel size of the off-screen surface: the whole desktop when the window was made or the
     // display last changed.
-    SIZE SurfaceSize() const { return surfaceSize_; }
+    SIZE SurfaceSize() const { return surface_.Size(); }
     // The display's size or layout changed (the frame passes the message on, since only
     // top-level windows hear it): the surface is made again to cover the new desktop.
     void OnDisplayChange();
@@ -135,9 +133,7 @@ private:
     };
 
     void HandleKeyDown(WPARAM w);
-    // Makes a new surface bitmap of the desktop's size and selects it; false keeps the old.
-    bool MakeSurface();
-    void DrawRows();
+    // Copies the drawn page to the window.
     void Present();
 
     TextViewState view_;
@@ -149,17 +145,7 @@ private:
     MouseSelection mouse_{*this};
     bool sysCharTaken_ = false; // the last key-down with Alt went to a binding
 
-    OwnedDc memoryDc_;        // off-screen surface
-    BitmapObject bitmap_;     // the surface's bitmap, the size of the whole desktop
-    SIZE surfaceSize_{0, 0};
-    HGDIOBJ initialBitmap_ = nullptr;
-    HGDIOBJ initialFont_ = nullptr;
-    BrushObject backgroundBrush_;
-    FontObject font_;         // null: the stock fixed font is in use
-    COLORREF textColour_ = 0;
-    COLORREF backColour_ = 0;
-    COLORREF selectedTextColour_ = 0;
-    COLORREF selectedBackColour_ = 0;
+    TextSurface surface_;
 
     // What each scroll bar was last given, indexed by SB_HORZ (0) and SB_VERT (1); INT_MIN
     // until the first setting, so that it always goes through.
