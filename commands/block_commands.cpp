@@ -102,6 +102,9 @@ void BlockCommands::DeleteBlock() {
     }
     // Every change below shortens a stored line in place, so none of it needs memory.
     const std::string_view endLine = store.LineView(end.line);
+    // A block of only the line break between two lines changes nothing: head and tail stay two
+    // lines. Such a delete must not mark the document modified.
+    bool changed = true;
     if (begin.line == end.line) {
         std::string text(endLine.substr(0, static_cast<std::size_t>(begin.index)));
         text.append(endLine.substr(static_cast<std::size_t>(end.index)));
@@ -109,6 +112,7 @@ void BlockCommands::DeleteBlock() {
     } else {
         const bool keepsHead = begin.index > 0;
         const bool keepsTail = end.index < static_cast<std::int32_t>(endLine.size());
+        const bool cutsHead = begin.index < store.GetLineLength(begin.line);
         if (keepsHead) {
             store.SetLineText(begin.line, store.LineView(begin.line)
                                               .substr(0, static_cast<std::size_t>(begin.index)));
@@ -118,6 +122,7 @@ void BlockCommands::DeleteBlock() {
         }
         const std::int32_t first = keepsHead ? begin.line + 1 : begin.line;
         const std::int32_t last = keepsTail ? end.line - 1 : end.line;
+        changed = last >= first || end.index > 0 || cutsHead;
         if (last >= first) {
             // One move of the line records, however many lines go.
             store.DeleteLines(first, last - first + 1);
@@ -132,7 +137,9 @@ void BlockCommands::DeleteBlock() {
     KeepCaretInDocument();
     context_.LoadCurrentLine();
     context_.Host().Repaint();
-    store.OnLineChanged();
+    if (changed) {
+        store.OnLineChanged();
+    }
 }
 
 void BlockCommands::KeepCaretInDocument() {

@@ -197,6 +197,14 @@ bool LineStore::SetLineText(std::int32_t line, std::string_view text) {
         return false;
     }
     LineRecord& record = lines_[line];
+    if (text == TextOf(record)) {
+        // The same text again changes nothing and modifies nothing; the caret line's buffer
+        // still follows its record, as after any other change.
+        if (IsCaretLine(line)) {
+            LoadCurrentLine();
+        }
+        return true;
+    }
     const std::int32_t length = static_cast<std::int32_t>(text.size());
     if (recorder_ == nullptr && length <= record.length) {
         if (length > 0) {

@@ -103,7 +103,8 @@ public:
     // With one: text within the line's old text, or equal to its start or end, only narrows the
     // record (no byte is written or allocated), anything else goes into new arena storage. When
     // the arena is exhausted it reports "Out of memory", makes the document read only and
-    // returns false with the line unchanged. A changed line marks the document modified.
+    // returns false with the line unchanged. A changed line marks the document modified; the
+    // same text again changes and marks nothing.
     bool SetLineText(std::int32_t line, std::string_view text);
     // Points the records of lines first, first + 1, ... (none the caret line) at `texts`, which
     // must lie in storage from this store's arena; nothing is copied, and the document is

@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                        {EditOp::Type, 2, 0, 'c'}, kUndo}},
         RoundTripCase{"DeleteBlockOverEveryLineAndBack",
                       {{EditOp::DeleteBlock, 0, 0, 'x', "", 5, 5}, kUndo, kRedo, kUndo}},
+        RoundTripCase{"DeleteBlockOfOnlyALineBreakChangesNothing",
+                      {{EditOp::DeleteBlock, 2, 5, 'x', "", 3, 0}}},
         RoundTripCase{"DeleteBlockKeepingHeadAndTail",
                       {{EditOp::DeleteBlock, 1, 2, 'x', "", 3, 3}, kUndo}},
         RoundTripCase{"PasteJoinsAndUndoes",
